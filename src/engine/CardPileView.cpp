@@ -1,0 +1,4 @@
+#include "engine/CardPileView.h"
+
+void TCardPileView::LoadPileBitmaps() {}
+void TCardPileView::FreePileBitmaps() {}

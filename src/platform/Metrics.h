@@ -1,0 +1,17 @@
+#pragma once
+// System measures the windows are laid out with. Tests override the desktop size.
+
+#include <QSize>
+
+namespace Metrics {
+// Frame and caption of a sizeable window, fixed so minimum sizes are the same everywhere.
+inline constexpr int FrameWidth = 4;
+inline constexpr int FrameHeight = 4;
+inline constexpr int CaptionHeight = 19;
+inline constexpr int MenuHeight = 19;
+
+// The primary screen's available size, or the override when one is set.
+QSize DesktopSize();
+int DesktopWidth();
+void SetDesktopSizeOverride(QSize size);  // an invalid size removes the override
+}  // namespace Metrics
