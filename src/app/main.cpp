@@ -5,15 +5,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-namespace {
-const char* const GameNames[30] = {
-    "Aces Up",       "Australian Patience", "Baker's Dozen",  "Baker's Game",   "Beleaguered Castle",
-    "Canfield",      "Double Klondike",     "Double Scorpion", "Double Yukon",  "Eight Off",
-    "Flower Garden", "Forty Thieves",       "Free Cell",      "Giza",           "Golf",
-    "Indian Patience", "Klondike",          "La Belle Lucie", "Montana",        "Nestor",
-    "Pyramid",       "Pyramid Golf",        "Queen of Italy", "Russian Pellamy", "Scorpion",
-    "Scorpion II",   "Sea Towers",          "Simple Simon",   "Spider",         "Yukon"};
-}
+#include "art/GameNames.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -22,7 +14,7 @@ int main(int argc, char** argv) {
   window.setWindowTitle("Pellamy!");
   auto* layout = new QVBoxLayout(&window);
   auto* list = new QListWidget(&window);
-  for (const char* name : GameNames) list->addItem(QString::fromLatin1(name));
+  for (int i = 0; i < GameCount; ++i) list->addItem(GameListName(i));
   layout->addWidget(list);
   window.resize(336, 306);
   window.show();
