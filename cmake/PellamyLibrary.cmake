@@ -32,7 +32,7 @@ function(pellamy_tests group)
     gtest_discover_tests(${target}
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PELLAMY_DATA_DIR=${PELLAMY_DATA_DIR}"
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                  TIMEOUT 300)
   endforeach()
 endfunction()
