@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -13,9 +14,11 @@ std::uint32_t FreeCellState = 0;
 void StepShuffle() { ShuffleState = (ShuffleState * 40692u + 1u) % 2147483399u; }
 void StepFreeCell() { FreeCellState = (FreeCellState * 214013u + 2531011u) & 0x7FFFFFFFu; }
 
+// An empty range (hi < lo) gives lo rather than a division by zero.
 int Draw(std::uint32_t state, int lo, int hi) {
-  const std::uint32_t span = static_cast<std::uint32_t>(hi + 1 - lo);
-  return lo + static_cast<int>((state >> 16) % span);
+  const long long span = static_cast<long long>(hi) + 1 - lo;
+  if (span <= 0) return lo;
+  return static_cast<int>(lo + static_cast<long long>(state >> 16) % span);
 }
 }  // namespace
 
@@ -103,7 +106,10 @@ void TCardPile::SetToCard(TCard* card, int index) {
 
 void TCardPile::Empty(bool freeCards) {
   if (freeCards) {
-    for (auto it = FList.rbegin(); it != FList.rend(); ++it) delete *it;
+    // A card listed twice (a pile appended to itself) is freed once.
+    std::unordered_set<TCard*> freed;
+    for (auto it = FList.rbegin(); it != FList.rend(); ++it)
+      if (*it && freed.insert(*it).second) delete *it;
   }
   FList.clear();
 }

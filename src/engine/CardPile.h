@@ -30,6 +30,8 @@ public:
   int GetCardCount();
   void SetToNull(int index);
   void SetToCard(TCard* card, int index);
+  // With freeCards, frees every card from the top down (each distinct card once), then
+  // clears the list.
   void Empty(bool freeCards);
   void Flip();
   void AddDeck();
@@ -50,6 +52,7 @@ private:
 
 // General generator: modulus 2147483399, multiplier 40692, on wrapping 32-bit arithmetic.
 void SeedShuffleRandom(unsigned n);
+// lo + (state >> 16) mod (hi + 1 - lo) after one step; lo when hi < lo.
 int ShuffleRandom(int lo, int hi);
 // Second generator, used by the FreeCell family for low deal numbers.
 void SeedFreeCellRandom(unsigned n);

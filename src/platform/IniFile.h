@@ -4,14 +4,36 @@
 // stripped, ';' comment lines, new keys appended at the end of their section and new
 // sections at the end of the file, every untouched byte kept. Text on disk is
 // Windows-1252. Every call reads the file afresh; every write goes to disk at once and
-// atomically (temporary file in the same folder, then rename).
+// atomically (temporary file in the same folder, then rename); a failed write leaves the
+// old file as it was.
+//
+// Line endings: a rewritten line keeps its own ending; an added line takes the ending of
+// the file's first terminated line, and a new file uses "\r\n" as Windows does. A new key
+// goes after the last non-blank line of its section (comments included); a new section
+// goes at the end of the file without a blank line before it. Line breaks inside names and
+// values are written as blanks, so a value can never add lines of its own.
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-// The two profile calls. A missing file or key gives def. A value of nullopt deletes the
-// key; returns false when the file could not be written.
+// Windows-1252, the code page of the file. Every byte decodes to one character and back;
+// a character the code page lacks is written as '?'.
+namespace Cp1252 {
+QString Decode(const QByteArray& bytes);
+QByteArray Encode(const QString& text);
+}  // namespace Cp1252
+
+// The framework's string-to-integer rule: optional leading blanks and sign, then decimal
+// digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X". Decimal must fit in 32
+// signed bits; hexadecimal may use all 32 bits ("$FFFFFFFF" is -1). False, value
+// untouched, on anything else (empty text, trailing characters, overflow).
+bool TryStrToInt(const QString& text, int& value);
+
+// The two profile calls. A missing file or key, or an empty section, key or file name,
+// gives def. A value of nullopt deletes the key; an empty key erases the whole section.
+// Returns false when the file could not be read or written (or section or file name is
+// empty); a write that changes nothing does not touch the file.
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName);
 bool WritePrivateProfileString(const QString& section, const QString& key,
@@ -38,6 +60,7 @@ public:
   // Key names of the section in file order (first occurrence of each).
   QStringList ReadSection(const QString& section) const;
   QStringList ReadSections() const;
+  // True when the section holds at least one key.
   bool SectionExists(const QString& section) const;
   bool ValueExists(const QString& section, const QString& key) const;
 

@@ -10,7 +10,7 @@ inline constexpr int FrameHeight = 4;
 inline constexpr int CaptionHeight = 19;
 inline constexpr int MenuHeight = 19;
 
-// The primary screen's available size, or the override when one is set.
+// The primary screen's full size (not its work area), or the override when one is set.
 QSize DesktopSize();
 int DesktopWidth();
 void SetDesktopSizeOverride(QSize size);  // an invalid size removes the override

@@ -10,6 +10,8 @@ namespace Paths {
 QString SettingsFilePath() {
   const QString fallback = QStringLiteral("Pelamy.ini");
   QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+  // A relative XDG_CONFIG_HOME is invalid and ignored.
+  if (QDir::isRelativePath(base)) base.clear();
   if (base.isEmpty()) {
     const QString home = qEnvironmentVariable("HOME");
     if (home.isEmpty()) {

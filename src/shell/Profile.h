@@ -1,0 +1,55 @@
+#pragma once
+// One key of the settings file, read and written as text, integer or boolean. Every
+// access goes straight to the file; nothing is cached but the last text seen.
+
+#include <QString>
+
+// The boolean rule of a profile text: "TRUE" or "YES" in any case of the ASCII letters,
+// or exactly "1"; anything else is false ("0", "False", "None", "2", " 1", "").
+bool ProfileTextToBool(const QString& text);
+// "True" or "False".
+QString BoolToProfileText(bool value);
+
+class TProfile {
+public:
+  // A profile as every form's layout sets it up: default text "None", file "Pellamy.ini",
+  // no entry yet (so nothing is read or written until Entry is set).
+  explicit TProfile(const QString& section = QString()) : FSection(section) {}
+
+  const QString& DefaultText() const { return FDefaultText; }
+  const QString& Entry() const { return FEntry; }
+  const QString& FileName() const { return FFileName; }
+  const QString& Section() const { return FSection; }
+  void SetDefaultText(const QString& text) { FDefaultText = text; }
+  void SetEntry(const QString& entry) { FEntry = entry; }
+  void SetFileName(const QString& fileName) { FFileName = fileName; }
+  void SetSection(const QString& section) { FSection = section; }
+
+  // The key's text, cut to 255 characters; DefaultText when the key is absent; "" (not
+  // DefaultText) while Section, Entry or FileName is empty.
+  QString Text();
+  // Writes the key; nothing happens while Section, Entry or FileName is empty, and a
+  // failed write is silent.
+  void SetText(const QString& text);
+  // Text as a 32-bit integer (decimal, or hex after "$", "x", "X", "0x", "0X"); a text
+  // that is no number gives 1 when it reads true by the State rule, else 0.
+  int Value();
+  // Writes the decimal form.
+  void SetValue(int value);
+  // Text by the boolean rule of ProfileTextToBool.
+  bool State();
+  // Writes "True" or "False".
+  void SetState(bool value);
+
+  // The text last read, or last written successfully.
+  const QString& LastText() const { return FLastText; }
+
+private:
+  bool KeySelected() const { return !FSection.isEmpty() && !FEntry.isEmpty() && !FFileName.isEmpty(); }
+
+  QString FDefaultText = QStringLiteral("None");
+  QString FEntry;
+  QString FFileName = QStringLiteral("Pellamy.ini");
+  QString FSection;
+  QString FLastText;
+};

@@ -1,0 +1,176 @@
+#include "shell/StatisticsFigures.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <cmath>
+
+#include "shell/GameTable.h"
+#include "shell/Profile.h"
+
+namespace {
+constexpr int Canfield = 5, DoubleKlondike = 6, Klondike = 16, Spider = 28;
+const QString None = QStringLiteral("None");
+
+bool Present(TProfile& profile, const char* key) {
+  profile.SetEntry(QLatin1String(key));
+  return profile.Text() != None;
+}
+
+double DecimalValue(TProfile& profile, const char* key, double def = 0) {
+  if (!Present(profile, key)) return def;
+  bool ok = false;
+  const double value = profile.Text().trimmed().toDouble(&ok);
+  return ok && std::isfinite(value) ? value : def;
+}
+
+}  // namespace
+
+TStatsModes StatsModesOf(int game) {
+  if (game == Canfield || game == DoubleKlondike || game == Klondike) return TStatsModes::DrawModes;
+  if (game == Spider) return TStatsModes::SpiderDifficulty;
+  return TStatsModes::All;
+}
+
+QStringList StatsTabsOf(int game) {
+  switch (StatsModesOf(game)) {
+    case TStatsModes::DrawModes: return {"One Card Draw", "Three Card Draw", "Both"};
+    case TStatsModes::SpiderDifficulty: return {"Easy", "Medium", "Challenging", "All"};
+    case TStatsModes::All: break;
+  }
+  return {"All"};
+}
+
+QString StatsSectionOf(int game, int tab) {
+  const QString section = QLatin1String(GameInfo(game).Section);
+  switch (StatsModesOf(game)) {
+    case TStatsModes::DrawModes:
+      if (tab == 0) return section + QStringLiteral("DrawOne");
+      if (tab == 1) return section + QStringLiteral("DrawThree");
+      return section;
+    case TStatsModes::SpiderDifficulty:
+      if (tab == 0) return QStringLiteral("SpiderEasy");
+      if (tab == 1) return QStringLiteral("SpiderMedium");
+      if (tab == 2) return QStringLiteral("SpiderChallenging");
+      return section;
+    case TStatsModes::All: break;
+  }
+  return section;
+}
+
+int StatsInitialTab(int game, TProfile& profile) {
+  profile.SetSection(QLatin1String(GameInfo(game).Section));
+  switch (StatsModesOf(game)) {
+    case TStatsModes::DrawModes:
+      if (!Present(profile, "DrawThree")) return 2;
+      return profile.State() ? 1 : 0;
+    case TStatsModes::SpiderDifficulty: {
+      if (!Present(profile, "Difficulty")) return 3;
+      const int difficulty = profile.Value();
+      return difficulty == 0 ? 0 : difficulty == 1 ? 1 : 2;
+    }
+    case TStatsModes::All: break;
+  }
+  return 0;
+}
+
+QStringList StatsSectionsToClear(int game, const QString& shownSection) {
+  switch (StatsModesOf(game)) {
+    case TStatsModes::DrawModes: return {StatsSectionOf(game, 2), StatsSectionOf(game, 1), StatsSectionOf(game, 0)};
+    case TStatsModes::SpiderDifficulty:
+      return {StatsSectionOf(game, 3), StatsSectionOf(game, 0), StatsSectionOf(game, 1), StatsSectionOf(game, 2)};
+    case TStatsModes::All: break;
+  }
+  return {shownSection};
+}
+
+int WonGameScore(int game) {
+  switch (game) {
+    case 0: case 18: return 48;                                      // Aces Up, Montana
+    case 6: case 7: case 8: case 11: case 15: case 22: case 28: return 104;
+    default: return 52;
+  }
+}
+
+bool IsVegasGame(int game) { return game == 1 || game == 5 || game == 16 || game == 23 || game == 29; }
+
+QString NumberFormat(double value, int decimals) {
+  QLocale english(QLocale::English, QLocale::UnitedStates);
+  english.setNumberOptions(QLocale::DefaultNumberOptions);
+  return english.toString(value, 'f', decimals);
+}
+
+QString ShortDateText(double dateTime) {
+  const QDate epoch(1899, 12, 30);
+  const QDate date = epoch.addDays(static_cast<qint64>(std::floor(dateTime)));
+  return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
+  TSectionStats stats;
+  const bool dollars = vegasScoring && IsVegasGame(game);
+  if (Present(profile, "GamesAttempted")) {
+    stats.HasStatistics = true;
+    const int attempted = profile.Value();
+    stats.Attempted = profile.Text();
+    const int won = Present(profile, "GamesWon") ? profile.Value() : 0;
+    const double losses = attempted - won;
+
+    const double avgLoss = DecimalValue(profile, "AvgScore");
+    const double games = won + losses;
+    // A hand-edited section may claim no games at all; show 0 rather than divide by it.
+    if (dollars) {
+      const double overall = games > 0 ? (208.0 * won + (5 * avgLoss - 52) * losses) / games : 0;
+      stats.OverallAverage = QStringLiteral("$") + NumberFormat(overall, 2);
+    } else {
+      const double overall = games > 0 ? (WonGameScore(game) * won + avgLoss * losses) / games : 0;
+      stats.OverallAverage = NumberFormat(overall, 1);
+    }
+
+    const TColor maroon = 0x000080, green = 0x008000;
+    if (losses == 0)
+      stats.Slices = {{0, QStringLiteral("Losses   "), maroon}, {double(won), QStringLiteral("Wins"), green}};
+    else
+      stats.Slices = {{double(won), QStringLiteral("Wins   "), green}, {losses, QStringLiteral("Losses"), maroon}};
+
+    if (Present(profile, "HiScore")) {
+      stats.HighScoreEnabled = true;
+      stats.HighScore = dollars ? QStringLiteral("$") + QString::number(5 * profile.Value() - 52) : profile.Text();
+    }
+    if (Present(profile, "AvgScore")) {
+      stats.AverageEnabled = true;
+      const double avg = DecimalValue(profile, "AvgScore");
+      stats.AverageOfLosses = dollars ? QStringLiteral("$") + NumberFormat(5 * avg - 52, 2) : NumberFormat(avg, 1);
+    }
+  }
+
+  const int longest = Present(profile, "LongestStreak") ? profile.Value() : 0;
+  const bool hasCurrent = Present(profile, "CurrentStreak");
+  const int current = hasCurrent ? profile.Value() : 0;
+  if (longest <= 0) return stats;
+  const bool inProgress = hasCurrent && current >= longest;
+  const TColor navy = 0x800000, olive = 0x008080;
+  if (inProgress) {
+    stats.Bars.push_back({double(longest), QStringLiteral("Longest Streak (in progress)"), navy});
+  } else {
+    QString label = QStringLiteral("Longest Streak, Ended ");
+    // A streak without its date (hand-edited) shows no date rather than 30/12/1899.
+    if (Present(profile, "LongestStreakDate")) label += ShortDateText(DecimalValue(profile, "LongestStreakDate"));
+    stats.Bars.push_back({double(longest), label, navy});
+  }
+  if (hasCurrent && current > 0) stats.Bars.push_back({double(current), QStringLiteral("Current Streak"), olive});
+  return stats;
+}
+
+void ClearWinLossCounts(TProfile& profile) {
+  for (const char* key : {"GamesAttempted", "GamesWon", "AvgScore", "HiScore"}) {
+    profile.SetEntry(QLatin1String(key));
+    profile.SetText(None);
+  }
+}
+
+void ClearStreaks(TProfile& profile) {
+  for (const char* key : {"LongestStreak", "CurrentStreak"}) {
+    profile.SetEntry(QLatin1String(key));
+    profile.SetText(None);
+  }
+}

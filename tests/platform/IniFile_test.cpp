@@ -1,0 +1,249 @@
+#include "platform/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "support/TestSupport.h"
+
+using PellamyTest::ReadFileBytes;
+using PellamyTest::TScopedConfigDir;
+using PellamyTest::WriteFileBytes;
+
+namespace {
+
+// A file as a user or another program might have left it: CRLF lines, comments, names in
+// mixed case, quoted values, '=' and ';' inside values, Windows-1252 letters, a section
+// that appears twice and a last line without an ending.
+const QByteArray ForeignFile =
+    "; Settings written by hand\r\n"
+    "[Preferences]\r\n"
+    "Sound = 1 \r\n"
+    "Name=\"Quoted Value\"\r\n"
+    "Single='x'\r\n"
+    "Uneven=\"abc'\r\n"
+    "Nested=\"\"x\"\"\r\n"
+    "Formula=a=b;c\r\n"
+    "; Hidden=commented out\r\n"
+    "NoEquals\r\n"
+    "[Broken\r\n"
+    "=nameless\r\n"
+    "Euro=\x80 and \x9F and \xE9\xA0\r\n"
+    "  Indented  =  spaced out  \r\n"
+    "Empty=\r\n"
+    "sound=shadowed\r\n"
+    "\r\n"
+    "[preferences]\r\n"
+    "Other=second section\r\n"
+    "[Klondike]\r\n"
+    "GamesWon=5\r\n"
+    "Unterminated=last";
+
+class IniFileTest : public ::testing::Test {
+protected:
+  TScopedConfigDir Dir;
+  QString Path = Dir.File("Pellamy.ini");
+
+  // The file's bytes, as a string so a failure shows a readable diff.
+  std::string Disk() const { return ReadFileBytes(Path).toStdString(); }
+
+  QString Read(const char* section, const char* key, const char* def = "<def>") {
+    return GetPrivateProfileString(section, key, def, Path);
+  }
+  bool Write(const char* section, const char* key, std::optional<QString> value) {
+    return WritePrivateProfileString(section, key, value, Path);
+  }
+  // The foreign file with one piece of text replaced.
+  static std::string ForeignWith(const QByteArray& from, const QByteArray& to) {
+    QByteArray b = ForeignFile;
+    EXPECT_TRUE(b.contains(from));
+    return b.replace(from, to).toStdString();
+  }
+};
+
+TEST_F(IniFileTest, ReadsAForeignFileAsWindowsDoes) {
+  WriteFileBytes(Path, ForeignFile);
+  EXPECT_EQ(Read("PREFERENCES", "sOUND"), "1");  // names ignore case, value trimmed
+  EXPECT_EQ(Read("Preferences", "Name"), "Quoted Value");
+  EXPECT_EQ(Read("Preferences", "Single"), "x");
+  EXPECT_EQ(Read("Preferences", "Uneven"), "\"abc'");  // quotes must match to be stripped
+  EXPECT_EQ(Read("Preferences", "Nested"), "\"x\"");   // one pair only
+  EXPECT_EQ(Read("Preferences", "Formula"), "a=b;c");
+  EXPECT_EQ(Read("Preferences", "Hidden"), "<def>");
+  EXPECT_EQ(Read("Preferences", "NoEquals"), "<def>");
+  EXPECT_EQ(Read("Broken", "Euro"), "<def>");
+  EXPECT_EQ(Read("Preferences", "Euro"), QString::fromUtf8("\u20AC and \u0178 and \u00E9\u00A0"));
+  EXPECT_EQ(Read("Preferences", "Indented"), "spaced out");
+  EXPECT_EQ(Read("Preferences", "Empty"), "");  // present but empty: not the default
+  // First section of a name wins, and only its keys count.
+  EXPECT_EQ(Read("Preferences", "Other"), "<def>");
+  EXPECT_EQ(Read("klondike", "gameswon"), "5");
+  EXPECT_EQ(Read("Klondike", "Unterminated"), "last");
+  EXPECT_EQ(Read("Klondike", "Sound"), "<def>");
+  EXPECT_EQ(Read("Missing", "Sound"), "<def>");
+  EXPECT_EQ(GetPrivateProfileString("Preferences", "Sound", "d", Dir.File("none.ini")), "d");
+
+  TIniFile ini(Path);
+  EXPECT_EQ(ini.ReadSection("preferences"),
+            QStringList({"Sound", "Name", "Single", "Uneven", "Nested", "Formula", "Euro", "Indented", "Empty"}));
+  EXPECT_EQ(ini.ReadSections(), QStringList({"Preferences", "Klondike"}));
+  EXPECT_TRUE(ini.ValueExists("PREFERENCES", "empty"));
+  EXPECT_FALSE(ini.ValueExists("Preferences", "Other"));
+  EXPECT_TRUE(ini.SectionExists("klondike"));
+  EXPECT_FALSE(ini.SectionExists("Missing"));
+}
+
+TEST_F(IniFileTest, WritesChangeOnlyTheirOwnLines) {
+  // Rewriting a key keeps the file's spelling of the name and every other byte.
+  WriteFileBytes(Path, ForeignFile);
+  ASSERT_TRUE(Write("PREFERENCES", "SOUND", "0"));
+  EXPECT_EQ(Disk(), ForeignWith("Sound = 1 \r\n", "Sound=0\r\n"));
+
+  // A new key follows the section's last non-blank line.
+  WriteFileBytes(Path, ForeignFile);
+  ASSERT_TRUE(Write("preferences", "Added", QString::fromUtf8("\u00E9t\u00E9")));
+  EXPECT_EQ(Disk(), ForeignWith("sound=shadowed\r\n", "sound=shadowed\r\nAdded=\xE9t\xE9\r\n"));
+
+  // A new key in the last section ends the unterminated last line first.
+  WriteFileBytes(Path, ForeignFile);
+  ASSERT_TRUE(Write("Klondike", "GamesLost", "2"));
+  EXPECT_EQ(Disk(), (ForeignFile + "\r\nGamesLost=2\r\n").toStdString());
+
+  // A new section goes at the end.
+  WriteFileBytes(Path, ForeignFile);
+  ASSERT_TRUE(Write("Spider", "Suits", "4"));
+  EXPECT_EQ(Disk(), (ForeignFile + "\r\n[Spider]\r\nSuits=4\r\n").toStdString());
+
+  // Deleting a key removes its line; deleting a missing one changes nothing.
+  WriteFileBytes(Path, ForeignFile);
+  ASSERT_TRUE(Write("Preferences", "formula", std::nullopt));
+  EXPECT_EQ(Disk(), ForeignWith("Formula=a=b;c\r\n", ""));
+  ASSERT_TRUE(Write("Preferences", "Nothing", std::nullopt));
+  ASSERT_TRUE(Write("Nowhere", "Nothing", std::nullopt));
+  EXPECT_EQ(Disk(), ForeignWith("Formula=a=b;c\r\n", ""));
+
+  // An empty key erases the first section of the name with its comments and blank lines.
+  WriteFileBytes(Path, ForeignFile);
+  ASSERT_TRUE(Write("PREFERENCES", "", std::nullopt));
+  EXPECT_EQ(ReadFileBytes(Path),
+            "; Settings written by hand\r\n[preferences]\r\nOther=second section\r\n"
+            "[Klondike]\r\nGamesWon=5\r\nUnterminated=last");
+  EXPECT_EQ(Read("Preferences", "Other"), "second section");  // the second one now counts
+  ASSERT_TRUE(Write("Klondike", "", "ignored"));
+  EXPECT_EQ(Disk(), "; Settings written by hand\r\n[preferences]\r\nOther=second section\r\n");
+}
+
+TEST_F(IniFileTest, NewFilesUseCrLfAndLfFilesStayLf) {
+  ASSERT_TRUE(Write("Preferences", "Sound", "1"));
+  ASSERT_TRUE(Write("Preferences", "Back", "3"));
+  ASSERT_TRUE(Write("Klondike", "DrawThree", "True"));
+  EXPECT_EQ(Disk(), "[Preferences]\r\nSound=1\r\nBack=3\r\n[Klondike]\r\nDrawThree=True\r\n");
+
+  WriteFileBytes(Path, "[A]\nk=1\n; note\n\n\n[B]\nj=2\n");
+  ASSERT_TRUE(Write("a", "New", "x"));
+  ASSERT_TRUE(Write("C", "m", "y"));
+  EXPECT_EQ(Disk(), "[A]\nk=1\n; note\nNew=x\n\n\n[B]\nj=2\n[C]\nm=y\n");
+
+  // A rewritten line keeps the ending it had.
+  WriteFileBytes(Path, "[A]\nk=1\r\nj=2");
+  ASSERT_TRUE(Write("A", "K", "10"));
+  ASSERT_TRUE(Write("A", "J", "20"));
+  EXPECT_EQ(Disk(), "[A]\nk=10\r\nj=20");
+}
+
+TEST_F(IniFileTest, TextIsWindows1252OnDisk) {
+  const QString text = QString::fromUtf8("\u20AC\u0160\u017E \u00E9\u00FF \u03A9 \u4E2D \U0001F600 end");
+  ASSERT_TRUE(Write("S", "K", text));
+  EXPECT_EQ(Disk(), "[S]\r\nK=\x80\x8A\x9E \xE9\xFF ? ? ? end\r\n");
+  EXPECT_EQ(Read("S", "K"), QString::fromUtf8("\u20AC\u0160\u017E \u00E9\u00FF ? ? ? end"));
+  // Bytes the code page leaves undefined survive a rewrite of another line.
+  WriteFileBytes(Path, "[S]\r\nK=\x81\x8D\x8F\x90\x9D\r\nJ=1\r\n");
+  ASSERT_TRUE(Write("S", "J", "2"));
+  EXPECT_EQ(Disk(), "[S]\r\nK=\x81\x8D\x8F\x90\x9D\r\nJ=2\r\n");
+}
+
+TEST_F(IniFileTest, LongPathsAndValuesAndLineBreaks) {
+  QString folder = Dir.Path();
+  for (int i = 0; i < 12; ++i) folder += "/" + QString(40, QChar('a' + i));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString longPath = folder + "/Pellamy.ini";
+  ASSERT_GT(longPath.size(), 500);
+  const QString value = QString(70000, 'v') + "end";
+  const QString key = QString(1000, 'k');
+  ASSERT_TRUE(WritePrivateProfileString("Long", key, value, longPath));
+  EXPECT_EQ(GetPrivateProfileString("Long", key, "", longPath), value);
+
+  // A value can never add lines, sections or keys of its own.
+  ASSERT_TRUE(Write("S", "K", "one\r\n[Evil]\nX=1"));
+  EXPECT_EQ(Disk(), "[S]\r\nK=one  [Evil] X=1\r\n");
+  EXPECT_EQ(Read("Evil", "X"), "<def>");
+}
+
+TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
+  EXPECT_FALSE(WritePrivateProfileString("S", "K", "v", Dir.File("missing/Pellamy.ini")));
+  EXPECT_FALSE(WritePrivateProfileString("", "K", "v", Path));
+  EXPECT_FALSE(WritePrivateProfileString("S", "K", "v", ""));
+
+  // The disk fills up half-way through the write: the file size limit stops the
+  // temporary file after 4 KiB, as a full disk would.
+  WriteFileBytes(Path, ForeignFile);
+  auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = Write("Preferences", "Big", QString(100000, 'x'));
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(Disk(), ForeignFile.toStdString());
+  EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Pellamy.ini"}));
+}
+
+TEST_F(IniFileTest, IntegersAndBooleansFollowTheFrameworkRule) {
+  WriteFileBytes(Path,
+                 "[N]\r\nDec=42\r\nNeg=-12\r\nPlus=+7\r\nDollar=$1F\r\nZeroX=0x1F\r\nUpperX=0X1f\r\nX=x10\r\n"
+                 "NegHex=-$10\r\nAllBits=$FFFFFFFF\r\nMin=-2147483648\r\nMax=2147483647\r\nOver=2147483648\r\n"
+                 "HexOver=$100000000\r\nTrailing=12abc\r\nWord=True\r\nEmpty=\r\nSign=-\r\nDollarOnly=$\r\n"
+                 "Zero=0\r\n");
+  TIniFile ini(Path);
+  const std::pair<const char*, int> cases[] = {
+      {"Dec", 42},     {"Neg", -12},     {"Plus", 7},          {"Dollar", 31},        {"ZeroX", 31},
+      {"UpperX", 31},  {"X", 16},        {"NegHex", -16},      {"AllBits", -1},       {"Min", INT32_MIN},
+      {"Max", INT32_MAX}, {"Over", -99}, {"HexOver", -99},     {"Trailing", -99},     {"Word", -99},
+      {"Empty", -99},  {"Sign", -99},    {"DollarOnly", -99},  {"Zero", 0},           {"Absent", -99}};
+  for (const auto& [key, expected] : cases) EXPECT_EQ(ini.ReadInteger("n", key, -99), expected) << key;
+  EXPECT_TRUE(ini.ReadBool("N", "Dec", false));
+  EXPECT_FALSE(ini.ReadBool("N", "Zero", true));
+  EXPECT_TRUE(ini.ReadBool("N", "Word", true));  // unreadable: the default
+  EXPECT_FALSE(ini.ReadBool("N", "Word", false));
+
+  ini.WriteInteger("N", "Written", -2147483647 - 1);
+  ini.WriteBool("N", "Flag", true);
+  ini.WriteBool("N", "Other", false);
+  EXPECT_EQ(ini.ReadString("N", "Written", ""), "-2147483648");
+  EXPECT_EQ(ini.ReadString("N", "Flag", ""), "1");
+  EXPECT_EQ(ini.ReadString("N", "Other", ""), "0");
+  ini.DeleteKey("N", "Flag");
+  EXPECT_FALSE(ini.ValueExists("N", "Flag"));
+  ini.EraseSection("n");
+  EXPECT_TRUE(ini.ReadSections().isEmpty());
+}
+
+TEST_F(IniFileTest, WritesThroughALinkToTheFile) {
+  // Settings kept elsewhere and linked in: the write replaces the target, not the link.
+  const QString target = Dir.File("real.ini");
+  WriteFileBytes(target, "[S]\r\nK=1\r\n");
+  ASSERT_TRUE(QFile::link(target, Path));
+  ASSERT_TRUE(Write("S", "K", "2"));
+  EXPECT_TRUE(QFileInfo(Path).isSymLink());
+  EXPECT_EQ(ReadFileBytes(target), "[S]\r\nK=2\r\n");
+}
+
+}  // namespace
