@@ -13,6 +13,9 @@ public:
   virtual QString StartupSoundFile() const = 0;
   // Pause after each autoplay step, in milliseconds.
   virtual int GetAutoplayDelay() const = 0;
+  // The master switch alone (the jester sound asks no other). The settings store should
+  // answer from its own flag; this fallback is right unless every switch is off.
+  virtual bool IsSoundEnabled() const;
 };
 
 // The registered settings, or null before the settings store exists (then nothing plays).
