@@ -10,6 +10,18 @@ function(pellamy_library name)
     add_library(${name} STATIC ${sources} ${headers})
     target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}/src")
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+    # moc's dependency file lists only the headers it saw last time, so a header added
+    # since would never be moc'ed in an existing build folder: when the header list
+    # changes, drop the autogen stamp so moc runs again.
+    string(SHA1 header_hash "${headers}")
+    set(hash_file "${CMAKE_CURRENT_BINARY_DIR}/${name}_headers.sha1")
+    if(EXISTS "${hash_file}")
+      file(READ "${hash_file}" previous_hash)
+      if(NOT previous_hash STREQUAL header_hash)
+        file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/timestamp")
+      endif()
+    endif()
+    file(WRITE "${hash_file}" "${header_hash}")
   else()
     # A layer that has no code yet still takes part in the dependency chain.
     add_library(${name} INTERFACE)

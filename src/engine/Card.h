@@ -2,6 +2,7 @@
 // One playing card, and the look every card shares (size, 3-D pips, aged outline, back).
 
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <cstdint>
@@ -16,6 +17,26 @@ enum _CardValue : std::uint8_t {
 };
 
 enum _CardSize : int { CS_SMALL = 0, CS_LARGE = 1, CS_HUGE = 2 };
+
+// Pictures of one size kept side by side and drawn by number (the image-list mode of the
+// card pictures). Images are stored with the key colour 0xFF00FF already transparent.
+class TCardImageList {
+public:
+  explicit TCardImageList(QSize size) : FSize(size) {}
+  QSize Size() const { return FSize; }
+  int Count() const { return int(FImages.size()); }
+  // Adds a picture masked with the key colour; returns its number.
+  int Add(const QImage& picture);
+  void Replace(int index, const QImage& picture);
+  // Draws image index at the point; selected blends it half with the highlight colour.
+  // An index outside the list draws nothing.
+  void Draw(QPainter* canvas, QPoint at, int index, bool selected) const;
+
+private:
+  QSize FSize;
+  QList<QImage> FImages;
+  mutable QList<QImage> FSelected;  // made on first use
+};
 
 class TCard {
 public:
@@ -52,6 +73,18 @@ public:
   // Class-wide look. The picture tables and their loaders live with the card pictures.
   static void SetCardSize(_CardSize size, bool threeD, bool aged);
   static void FreeCardBitmaps();
+  // Compose the picture set of one size (nothing when a set is loaded).
+  static void LoadCardBitmaps(bool threeD, bool aged);
+  static void LoadSmallCardBitmaps(bool threeD, bool aged);
+  static void LoadHugeCardBitmaps(bool threeD, bool aged);
+  static void LoadImageLists();
+  static TCardImageList* GetFaceImageList();
+  static TCardImageList* GetBackImageList();
+  // The user's picture for back 9, drawn into the card outline of the current size and
+  // look; kept here so that every reload of the card pictures rebuilds back 9 with it.
+  // A null picture makes back 9 a plain outline again.
+  static void SetCustomBackPicture(const QImage& picture);
+  static QImage CustomBackPicture();
   // Entry of the back table (0..8 built in, 9 the custom back); null when not loaded.
   static QImage* GetBackImage(int index);
   // Pixel size of a card of the given size.
@@ -73,4 +106,7 @@ protected:
   static inline int FBackIndex = 0;
   static inline bool FUseImageLists = false;
   static inline bool FLoaded = false;
+
+private:
+  static void LoadPictureSet(int size, bool threeD, bool aged);
 };
