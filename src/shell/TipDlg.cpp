@@ -10,17 +10,7 @@
 #include "art/ShellArt.h"
 #include "platform/IniFile.h"
 #include "platform/Random.h"
-
-QString ReplaceAll(const QString& text, const QString& from, const QString& to) {
-  if (from.isEmpty()) return text;
-  QString result;
-  int start = 0;
-  for (int at = text.indexOf(from, start); at >= 0; at = text.indexOf(from, start)) {
-    result += text.mid(start, at - start) + to;
-    start = at + from.size();
-  }
-  return result + text.mid(start);
-}
+#include "widgets/wkUtils.h"
 
 TTipsForm::TTipsForm(QWidget* parent) : QDialog(parent), FProfile(QStringLiteral("Preferences")) {
   setFixedSize(432, 222);

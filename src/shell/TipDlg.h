@@ -15,9 +15,6 @@
 
 #include "shell/Profile.h"
 
-// Replaces every occurrence of from by to, scanning left to right.
-QString ReplaceAll(const QString& text, const QString& from, const QString& to);
-
 class TTipsForm : public QDialog {
   Q_OBJECT
 public:

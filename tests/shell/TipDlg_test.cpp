@@ -31,12 +31,6 @@ protected:
   TTipDlg FDlg;
 };
 
-TEST(ReplaceAll, ReplacesLeftToRightWithoutRescanning) {
-  EXPECT_EQ(ReplaceAll("a^^b^^c", "^^", "\r\n"), "a\r\nb\r\nc");
-  EXPECT_EQ(ReplaceAll("^^^", "^^", "^"), "^^");
-  EXPECT_EQ(ReplaceAll("plain", "^^", "x"), "plain");
-}
-
 TEST_F(TipDlgTest, FirstStartShowsTheFirstTipAndStoresIndexZero) {
   auto form = FDlg.BuildForm();
   EXPECT_EQ(form->windowTitle(), "Pellamy! Tips");

@@ -1,0 +1,354 @@
+#include "widgets/FormPlacement.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <exception>
+
+#include "platform/IniFile.h"
+#include "platform/Metrics.h"
+#include "platform/Paths.h"
+
+namespace {
+
+// Windows' show commands and placement flags, the numbers the file holds.
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMINIMIZED = 2;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int WPF_RESTORETOMAXIMIZED = 2;
+
+// Border of a window that cannot be resized, and the thin line of one without a caption.
+constexpr int FixedFrame = 3;
+constexpr int ThinBorder = 1;
+
+int PixelsPerInch() {
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    return qRound(screen->logicalDotsPerInchY());
+  return 96;
+}
+
+QString ScreenSuffix() {
+  const QSize s = Metrics::DesktopSize();
+  return QStringLiteral("(%1x%2)").arg(s.width()).arg(s.height());
+}
+
+QString FourInts(int a, int b, int c, int d) {
+  return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
+}
+
+// A word that is not a number reads 0.
+int WordInt(const QString& text, int n, int def) {
+  const QString word = NthWord(text, n);
+  if (word.isEmpty()) return def;
+  bool ok = false;
+  const int v = word.toInt(&ok);
+  return ok ? v : 0;
+}
+
+QRect AvailableArea() {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) return screen->availableGeometry();
+  return QRect(QPoint(0, 0), Metrics::DesktopSize());
+}
+
+bool OnSomeScreen(const QRect& r) {
+  const auto screens = QGuiApplication::screens();
+  if (screens.isEmpty()) return AvailableArea().intersects(r);
+  for (QScreen* s : screens)
+    if (s->availableGeometry().intersects(r)) return true;
+  return false;
+}
+
+// Keeps a rectangle of the given size inside the area where it fits; a larger one
+// starts at the area's top-left corner.
+int Pull(int pos, int size, int lo, int extent) {
+  if (size >= extent) return lo;
+  return std::clamp(pos, lo, lo + extent - size);
+}
+
+}  // namespace
+
+QString NthWord(const QString& text, int n) {
+  int count = 0;
+  int i = 0;
+  const int len = text.size();
+  while (i < len) {
+    while (i < len && (text[i] == ' ' || text[i] == ',')) ++i;
+    if (i >= len) break;
+    const int start = i;
+    while (i < len && text[i] != ' ' && text[i] != ',') ++i;
+    if (++count == n) return text.mid(start, i - start);
+  }
+  return {};
+}
+
+TFormPlacement::TFormPlacement(QWidget* form) : QObject(form), FForm(form) {
+  if (!form) return;
+  form->installEventFilter(this);
+}
+
+TFormPlacement::~TFormPlacement() {
+  if (!FForm) return;
+  FForm->removeEventFilter(this);
+  // Closing without a close request (program end): the window still holds its placement.
+  if (Active && !FSaved) {
+    FDestroying = true;
+    try {
+      StorePlacement();
+    } catch (const std::exception& e) {
+      qWarning("Window placement not saved: %s", e.what());
+    }
+    FDestroying = false;
+  }
+}
+
+QString TFormPlacement::IniFileName() const {
+  return FIniFileName.isEmpty() ? Paths::SettingsFilePath() : FIniFileName;
+}
+
+QString TFormPlacement::IniSection() const {
+  if (!FIniSection.isEmpty() || !FForm) return FIniSection;
+  return QString::fromLatin1(FForm->metaObject()->className());
+}
+
+TFormPlacement::TBorder TFormPlacement::Border() const {
+  if (!FForm || FForm->windowFlags().testFlag(Qt::FramelessWindowHint)) return {0, 0, 0};
+  if (FSizeable) return {Metrics::FrameWidth, Metrics::CaptionHeight, Metrics::FrameWidth};
+  if (qobject_cast<QDialog*>(FForm.data())) return {FixedFrame, Metrics::CaptionHeight, FixedFrame};
+  return {FixedFrame, Metrics::CaptionHeight, ThinBorder};
+}
+
+QRect TFormPlacement::OuterNormalRect() const {
+  const TBorder b = Border();
+  const QRect client = FForm->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
+                                               Qt::WindowFullScreen)
+                           ? FForm->normalGeometry()
+                           : FForm->geometry();
+  // The frame's top-left as the window system placed it; the size from our metrics.
+  const QPoint frameOffset = FForm->geometry().topLeft() - FForm->frameGeometry().topLeft();
+  QPoint topLeft = client.topLeft() - frameOffset;
+  if (client.isEmpty()) topLeft = FForm->pos();
+  const int w = (client.isEmpty() ? FForm->width() : client.width()) + 2 * b.Frame;
+  const int h = (client.isEmpty() ? FForm->height() : client.height()) + b.Caption + 2 * b.Frame;
+  return QRect(topLeft, QSize(w, h));
+}
+
+QSize TFormPlacement::FixedOuterSize() const {
+  const TBorder b = Border();
+  return QSize(FForm->width() + 2 * b.Frame, FForm->height() + b.Caption + 2 * b.Frame);
+}
+
+void TFormPlacement::StorePlacement() {
+  if (!FForm) return;
+  // Never shown, never restored: what the window holds is not a placement of the user's.
+  if (Active && !FRestored) return;
+  TIniFile ini(IniFileName());
+  ini.WriteInteger(IniSection(), QStringLiteral("FormVersion"), Version);
+  WritePlacementKeys();
+  ini.WriteString(IniSection(), QStringLiteral("Visible"),
+                  FDestroying ? QStringLiteral("1") : QStringLiteral("0"));
+  if (OnSavePlacement) OnSavePlacement();
+  FSaved = true;
+}
+
+void TFormPlacement::WritePlacementKeys() {
+  TIniFile ini(IniFileName());
+  const QString section = IniSection();
+  const Qt::WindowStates state = FForm->windowState();
+  int showCmd = SW_SHOWNORMAL;
+  int flags = 0;
+  if (state & Qt::WindowMinimized) {
+    showCmd = SW_SHOWMINIMIZED;
+    if (state & Qt::WindowMaximized) flags |= WPF_RESTORETOMAXIMIZED;
+  } else if (state & Qt::WindowMaximized) {
+    showCmd = SW_SHOWMAXIMIZED;
+  }
+  const QRect r = OuterNormalRect();
+  const QString suffix = ScreenSuffix();
+  const QString minMax = FourInts(-1, -1, FMaxPos.x(), FMaxPos.y());
+  const QString norm = FourInts(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+  ini.WriteInteger(section, QStringLiteral("Flags"), flags);
+  ini.WriteInteger(section, QStringLiteral("ShowCmd"), showCmd);
+  ini.WriteInteger(section, QStringLiteral("PixelsPerInch"), PixelsPerInch());
+  ini.WriteString(section, QStringLiteral("MinMaxPos") + suffix, minMax);
+  ini.WriteString(section, QStringLiteral("MinMaxPos"), minMax);
+  ini.WriteString(section, QStringLiteral("NormPos") + suffix, norm);
+  ini.WriteString(section, QStringLiteral("NormPos"), norm);
+}
+
+void TFormPlacement::LoadPlacement() {
+  if (!FForm) return;
+  FSaved = false;
+  const TIniFile ini(IniFileName());
+  if (ini.ReadInteger(IniSection(), QStringLiteral("FormVersion"), 0) >= Version) {
+    ReadPlacementKeys(Options & fpPosition, Options & fpState);
+    FRestored = true;
+    if (OnRestorePlacement) OnRestorePlacement();
+  }
+  FRestored = true;
+  UpdatePlacement();
+}
+
+void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
+  if (!loadPosition && !loadState) return;
+  const TIniFile ini(IniFileName());
+  const QString section = IniSection();
+  if (loadPosition) {
+    const QString suffix = ScreenSuffix();
+    auto readPos = [&](const QString& key) {
+      QString v = ini.ReadString(section, key + suffix, QString());
+      if (v.isEmpty()) v = ini.ReadString(section, key, QString());
+      return v;
+    };
+    const QString minMax = readPos(QStringLiteral("MinMaxPos"));
+    const QString norm = readPos(QStringLiteral("NormPos"));
+    const int ppi = ini.ReadInteger(section, QStringLiteral("PixelsPerInch"), PixelsPerInch());
+    if ((!minMax.isEmpty() || !norm.isEmpty()) && ppi == PixelsPerInch()) {
+      const QRect cur(FForm->pos(), FixedOuterSize());
+      int left = WordInt(norm, 1, cur.left());
+      int top = WordInt(norm, 2, cur.top());
+      int right = WordInt(norm, 3, cur.left() + cur.width());
+      int bottom = WordInt(norm, 4, cur.top() + cur.height());
+      // A window of fixed size takes only the stored position.
+      // A hand-edited or damaged rectangle keeps the window's own size.
+      if (!FSizeable || right <= left || bottom <= top) {
+        right = left + cur.width();
+        bottom = top + cur.height();
+      }
+      QRect outer(left, top, right - left, bottom - top);
+      if (!OnSomeScreen(outer)) {
+        const QRect area = AvailableArea();
+        outer.moveTo(Pull(outer.left(), outer.width(), area.left(), area.width()),
+                     Pull(outer.top(), outer.height(), area.top(), area.height()));
+      }
+      const TBorder b = Border();
+      const bool wasMaximized = FForm->windowState() & Qt::WindowMaximized;
+      if (wasMaximized) FForm->setWindowState(FForm->windowState() & ~Qt::WindowMaximized);
+      FForm->move(outer.topLeft());
+      if (FSizeable)
+        FForm->resize(outer.width() - 2 * b.Frame, outer.height() - b.Caption - 2 * b.Frame);
+      if (wasMaximized) FForm->setWindowState(FForm->windowState() | Qt::WindowMaximized);
+    }
+  }
+  if (loadState) {
+    const int showCmd = ini.ReadInteger(section, QStringLiteral("ShowCmd"), 0);
+    Qt::WindowStates state = FForm->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    switch (showCmd) {
+      case 1: case 5: case 9:
+        FForm->setWindowState(state);
+        break;
+      case 2: case 6: case 7:
+        FForm->setWindowState(state | Qt::WindowMinimized);
+        break;
+      case 3:
+        FForm->setWindowState(state | Qt::WindowMaximized);
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+void TFormPlacement::UpdatePlacement() {
+  if (!FForm || FPreventResize) return;
+  FMaxPos = QPoint(-Border().MaxPos, -Border().MaxPos);
+}
+
+void TFormPlacement::SetPreventResize(bool value) {
+  if (value == FPreventResize) return;
+  FPreventResize = value;
+  ApplyPreventResize();
+  UpdatePlacement();
+}
+
+void TFormPlacement::ApplyPreventResize() {
+  if (!FForm) return;
+  // Window flags can change only while hidden (changing them hides the window); a
+  // visible window keeps its buttons until it is shown again, its size is fixed at once.
+  if (!FForm->isVisible()) {
+    Qt::WindowFlags f = FForm->windowFlags();
+    if (FPreventResize)
+      f = (f | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint) &
+          ~Qt::WindowMaximizeButtonHint;
+    else
+      f &= ~Qt::CustomizeWindowHint;
+    FForm->setWindowFlags(f);
+  }
+  if (FPreventResize && FForm->isVisible() && !FFixedByUs) {
+    FPrevMinSize = FForm->minimumSize();
+    FPrevMaxSize = FForm->maximumSize();
+    FForm->setFixedSize(FForm->size());
+    FFixedByUs = true;
+  } else if (!FPreventResize && FFixedByUs) {
+    FForm->setMinimumSize(FPrevMinSize);
+    FForm->setMaximumSize(FPrevMaxSize);
+    FFixedByUs = false;
+  }
+}
+
+bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != FForm) return QObject::eventFilter(watched, event);
+  try {
+    switch (event->type()) {
+      case QEvent::Show:
+        if (!event->spontaneous()) {
+          // A window whose size its own code fixed counts as not sizeable.
+          if (!FFixedByUs) FSizeable = FForm->minimumSize() != FForm->maximumSize();
+          if (Active) LoadPlacement();
+          if (FPreventResize) {
+            // The size restored above is the one the window keeps.
+            if (FFixedByUs) {
+              FForm->setMinimumSize(FPrevMinSize);
+              FForm->setMaximumSize(FPrevMaxSize);
+              FFixedByUs = false;
+            }
+            ApplyPreventResize();
+          }
+        }
+        break;
+      case QEvent::Close: {
+        // The window's own close handler decides first; only an allowed close saves.
+        static_cast<QObject*>(FForm.data())->event(event);
+        if (event->isAccepted() && Active && FForm->testAttribute(Qt::WA_WState_Created))
+          StorePlacement();
+        return true;
+      }
+      case QEvent::Hide:
+        // Dialogs end through accept/reject, which hide without a close request.
+        if (!event->spontaneous() && Active && !FSaved && qobject_cast<QDialog*>(FForm.data()))
+          StorePlacement();
+        break;
+      default:
+        break;
+    }
+  } catch (const std::exception& e) {
+    // The window still shows or closes; the placement is simply not kept this time.
+    qWarning("Window placement: %s", e.what());
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+QString TFormPlacement::ReadSectionString(const QString& key, const QString& def) const {
+  return TIniFile(IniFileName()).ReadString(IniSection(), key, def);
+}
+
+void TFormPlacement::WriteSectionString(const QString& key, const QString& value) {
+  QString v = value;
+  // The reader strips one pair of quotes; a value that is itself quoted gets another pair.
+  if (v.size() >= 2 && ((v.startsWith('"') && v.endsWith('"')) ||
+                        (v.startsWith('\'') && v.endsWith('\''))))
+    v = '"' + v + '"';
+  TIniFile(IniFileName()).WriteString(IniSection(), key, v);
+}
+
+int TFormPlacement::ReadSectionInteger(const QString& key, int def) const {
+  return TIniFile(IniFileName()).ReadInteger(IniSection(), key, def);
+}
+
+void TFormPlacement::WriteSectionInteger(const QString& key, int value) {
+  TIniFile(IniFileName()).WriteInteger(IniSection(), key, value);
+}

@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "platform/IniFile.h"
+#include "platform/Metrics.h"
+#include "support/TestSupport.h"
+#include "widgets/FormPlacement.h"
+
+using PellamyTest::ReadFileBytes;
+using PellamyTest::TScopedConfigDir;
+using PellamyTest::WriteFileBytes;
+
+namespace {
+
+// A game window whose close can be refused, as a resign confirmation does.
+class TGameWindow : public QWidget {
+public:
+  bool AllowClose = true;
+
+protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (AllowClose)
+      event->accept();
+    else
+      event->ignore();
+  }
+};
+
+int CurrentPpi() { return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()); }
+
+class FormPlacementTest : public ::testing::Test {
+protected:
+  void SetUp() override { Metrics::SetDesktopSizeOverride(QSize(1024, 768)); }
+  void TearDown() override { Metrics::SetDesktopSizeOverride(QSize()); }
+
+  QString Ini() const { return Config.File("Pellamy.ini"); }
+  TFormPlacement* Attach(QWidget& form, const QString& section) {
+    auto* p = new TFormPlacement(&form);
+    p->SetIniFileName(Ini());
+    p->SetIniSection(section);
+    return p;
+  }
+
+  TScopedConfigDir Config;
+};
+
+}  // namespace
+
+TEST_F(FormPlacementTest, CloseWritesTheKeysInOrder) {
+  TGameWindow w;
+  Attach(w, "Klondike");
+  w.resize(672, 491);
+  w.move(100, 50);
+  w.show();
+  ASSERT_TRUE(w.close());
+
+  const QString ppi = QString::number(CurrentPpi());
+  const QByteArray expected =
+      "[Klondike]\r\n"
+      "FormVersion=0\r\n"
+      "Flags=0\r\n"
+      "ShowCmd=1\r\n"
+      "PixelsPerInch=" + ppi.toLatin1() + "\r\n"
+      "MinMaxPos(1024x768)=-1,-1,-4,-4\r\n"
+      "MinMaxPos=-1,-1,-4,-4\r\n"
+      // 672 + 2 x 4 wide, 491 + 19 + 2 x 4 high, from the frame's top-left.
+      "NormPos(1024x768)=100,50,780,568\r\n"
+      "NormPos=100,50,780,568\r\n"
+      "Visible=0\r\n";
+  EXPECT_EQ(ReadFileBytes(Ini()), expected);
+}
+
+TEST_F(FormPlacementTest, PlacementComesBackAtTheNextShow) {
+  {
+    TGameWindow w;
+    Attach(w, "Klondike");
+    w.resize(500, 300);
+    w.move(40, 30);
+    w.show();
+    w.showMaximized();
+    ASSERT_TRUE(w.close());
+  }
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "ShowCmd", ""), "3");
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "NormPos", ""), "40,30,548,357");
+
+  TGameWindow again;
+  Attach(again, "Klondike");
+  again.resize(200, 200);
+  again.show();
+  EXPECT_TRUE(again.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(again.normalGeometry().size(), QSize(500, 300));
+  again.showNormal();
+  EXPECT_EQ(again.pos(), QPoint(40, 30));
+  EXPECT_EQ(again.size(), QSize(500, 300));
+}
+
+TEST_F(FormPlacementTest, TheKeyForThisScreenSizeWinsOverThePlainOne) {
+  WriteFileBytes(Ini(), "[Yukon]\r\nPixelsPerInch=" + QByteArray::number(CurrentPpi()) +
+                            "\r\nNormPos(1024x768)=10,20,418,347\r\nNormPos=300,200,708,527\r\n");
+  TGameWindow w;
+  Attach(w, "Yukon");
+  w.show();
+  EXPECT_EQ(w.pos(), QPoint(10, 20));
+  EXPECT_EQ(w.size(), QSize(400, 300));
+
+  // At another screen size only the plain key fits.
+  Metrics::SetDesktopSizeOverride(QSize(1280, 1024));
+  TGameWindow other;
+  Attach(other, "Yukon");
+  other.show();
+  EXPECT_EQ(other.pos(), QPoint(300, 200));
+}
+
+TEST_F(FormPlacementTest, OtherPixelsPerInchIgnoresThePositionButKeepsTheState) {
+  WriteFileBytes(Ini(), "[Canfield]\r\nShowCmd=3\r\nPixelsPerInch=" +
+                            QByteArray::number(CurrentPpi() + 24) +
+                            "\r\nNormPos=10,20,418,347\r\n");
+  TGameWindow w;
+  Attach(w, "Canfield");
+  w.resize(250, 150);
+  w.move(77, 66);
+  w.show();
+  EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(w.normalGeometry().size(), QSize(250, 150));
+}
+
+TEST_F(FormPlacementTest, PositionOnlyLeavesTheStateAlone) {
+  WriteFileBytes(Ini(), "[MainWindow]\r\nShowCmd=3\r\nNormPos=10,20,418,347\r\n");
+  TGameWindow w;
+  TFormPlacement* p = Attach(w, "MainWindow");
+  p->Options = fpPosition;
+  w.show();
+  EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
+  EXPECT_EQ(w.pos(), QPoint(10, 20));
+}
+
+TEST_F(FormPlacementTest, AWindowOfFixedSizeTakesOnlyThePosition) {
+  WriteFileBytes(Ini(), "[MainWindow]\r\nNormPos=10,20,999,999\r\n");
+  TGameWindow w;
+  TFormPlacement* p = Attach(w, "MainWindow");
+  p->Options = fpPosition;
+  w.setFixedSize(336, 306);
+  w.show();
+  EXPECT_EQ(w.pos(), QPoint(10, 20));
+  EXPECT_EQ(w.size(), QSize(336, 306));
+  ASSERT_TRUE(w.close());
+  // A fixed frame is three pixels wide.
+  EXPECT_EQ(TIniFile(Ini()).ReadString("MainWindow", "NormPos", ""), "10,20,352,351");
+  EXPECT_EQ(TIniFile(Ini()).ReadString("MainWindow", "MinMaxPos", ""), "-1,-1,-1,-1");
+}
+
+TEST_F(FormPlacementTest, RefusedCloseWritesNothing) {
+  const QByteArray before = "; kept as it is\r\n[Klondike]\r\nNormPos=10,20,418,347\r\n";
+  WriteFileBytes(Ini(), before);
+  TGameWindow w;
+  Attach(w, "Klondike");
+  w.show();
+  w.AllowClose = false;
+  EXPECT_FALSE(w.close());
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(ReadFileBytes(Ini()), before);
+  w.hide();  // a hidden window is not a close: still nothing
+  EXPECT_EQ(ReadFileBytes(Ini()), before);
+}
+
+TEST_F(FormPlacementTest, DestroyWithoutCloseSavesAsVisible) {
+  {
+    TGameWindow w;
+    Attach(w, "Spider");
+    w.resize(300, 200);
+    w.move(5, 6);
+    w.show();
+  }
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Spider", "Visible", ""), "1");
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Spider", "NormPos", ""), "5,6,313,233");
+
+  // Never shown, never restored: nothing to save.
+  { TGameWindow w; Attach(w, "Golf"); }
+  EXPECT_FALSE(TIniFile(Ini()).SectionExists("Golf"));
+}
+
+TEST_F(FormPlacementTest, PositionsOffTheScreenAreBroughtBack) {
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  const QByteArray ppi = QByteArray::number(CurrentPpi());
+  {
+    WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=5000,4000,5408,4327\r\n");
+    TGameWindow w;
+    Attach(w, "Golf");
+    w.show();
+    EXPECT_EQ(w.size(), QSize(400, 300));
+    EXPECT_TRUE(area.contains(QRect(w.pos(), QSize(408, 327)))) << w.pos().x() << "," << w.pos().y();
+  }
+  {
+    WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=-3000,-2000,-2592,-1673\r\n");
+    TGameWindow w;
+    Attach(w, "Golf");
+    w.show();
+    EXPECT_EQ(w.pos(), area.topLeft());
+  }
+  {
+    // Right left of left and bottom above top: the window keeps its own size.
+    WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=60,70,10,20\r\n");
+    TGameWindow w;
+    Attach(w, "Golf");
+    w.resize(222, 111);
+    w.show();
+    EXPECT_EQ(w.size(), QSize(222, 111));
+    EXPECT_EQ(w.pos(), QPoint(60, 70));
+  }
+  {
+    WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=junk, 7\r\n");
+    TGameWindow w;
+    Attach(w, "Golf");
+    w.resize(222, 111);
+    w.show();
+    EXPECT_TRUE(area.intersects(w.frameGeometry()));
+    EXPECT_FALSE(w.size().isEmpty());
+  }
+}
+
+TEST_F(FormPlacementTest, PreventResizeFixesTheSizeAndDropsTheMaximizeButton) {
+  QDialog peek;
+  TFormPlacement* p = Attach(peek, "FTPeekDialog");
+  p->Options = fpPosition;
+  p->SetPreventResize(true);
+  peek.resize(300, 200);
+  peek.show();
+  EXPECT_EQ(peek.minimumSize(), QSize(300, 200));
+  EXPECT_EQ(peek.maximumSize(), QSize(300, 200));
+  EXPECT_FALSE(peek.windowFlags() & Qt::WindowMaximizeButtonHint);
+  // A dialog ends through accept(), without a close request; its placement is kept.
+  peek.accept();
+  EXPECT_EQ(TIniFile(Ini()).ReadString("FTPeekDialog", "Visible", ""), "0");
+}
+
+TEST(NthWord, BlanksAndCommasSeparateWords) {
+  EXPECT_EQ(NthWord("10, 20,,30  40", 1), "10");
+  EXPECT_EQ(NthWord("10, 20,,30  40", 3), "30");
+  EXPECT_EQ(NthWord("10, 20,,30  40", 4), "40");
+  EXPECT_EQ(NthWord("10, 20,,30  40", 5), "");
+  EXPECT_EQ(NthWord(" ,a", 1), "a");
+}
