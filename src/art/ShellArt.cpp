@@ -138,6 +138,7 @@ QImage DrawJester(int lean) {
   p.drawRoundedRect(QRectF(25, 21, 18, 5), 2, 2);
   for (QPointF bell : {QPointF(8 + swing, 15), QPointF(36 + swing, 2.5), QPointF(60 + swing, 15)})
     p.drawEllipse(bell, 2.6, 2.6);
+  p.restore();
   p.end();
   return img;
 }

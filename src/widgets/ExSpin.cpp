@@ -1,5 +1,7 @@
 #include "widgets/ExSpin.h"
 
+#include "platform/IniFile.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -177,52 +179,9 @@ TExSpinEdit::TExSpinEdit(QWidget* parent) : QLineEdit(parent), FButton(new TExSp
 }
 
 std::optional<qint32> TExSpinEdit::StrToInt(const QString& text) {
-  const int n = text.size();
-  int i = 0;
-  while (i < n && text[i] == QLatin1Char(' ')) ++i;
-  bool negative = false;
-  if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-    negative = text[i] == QLatin1Char('-');
-    ++i;
-  }
-  bool hex = false;
-  if (i < n && (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') ||
-                text[i] == QLatin1Char('X'))) {
-    hex = true;
-    ++i;
-  } else if (i + 1 < n && text[i] == QLatin1Char('0') &&
-             (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
-    hex = true;
-    i += 2;
-  }
-  if (i >= n) return std::nullopt;
-  quint64 value = 0;
-  for (; i < n; ++i) {
-    const QChar c = text[i];
-    int digit;
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-      digit = c.unicode() - '0';
-    else if (hex && c >= QLatin1Char('a') && c <= QLatin1Char('f'))
-      digit = c.unicode() - 'a' + 10;
-    else if (hex && c >= QLatin1Char('A') && c <= QLatin1Char('F'))
-      digit = c.unicode() - 'A' + 10;
-    else
-      return std::nullopt;
-    value = value * (hex ? 16 : 10) + digit;
-    if (value > 0xFFFFFFFFull) return std::nullopt;
-  }
-  if (hex) {
-    // Hex texts cover the full 32-bit pattern ("FFFFFFFF" is -1).
-    quint32 bits = static_cast<quint32>(value);
-    if (negative) bits = 0u - bits;
-    return static_cast<qint32>(bits);
-  }
-  if (negative) {
-    if (value > 0x80000000ull) return std::nullopt;
-    return static_cast<qint32>(-static_cast<qint64>(value));
-  }
-  if (value > 0x7FFFFFFFull) return std::nullopt;
-  return static_cast<qint32>(value);
+  int value = 0;
+  if (!TryStrToInt(text, value)) return std::nullopt;
+  return value;
 }
 
 QString TExSpinEdit::FormatValue(double value, TValueType type, int decimals) {
