@@ -17,4 +17,11 @@ QSize DesktopSize() {
 int DesktopWidth() { return DesktopSize().width(); }
 
 void SetDesktopSizeOverride(QSize size) { Override = size; }
+
+QFont ArialFont(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
 }  // namespace Metrics

@@ -1,6 +1,7 @@
 #pragma once
 // System measures the windows are laid out with. Tests override the desktop size.
 
+#include <QFont>
 #include <QSize>
 
 namespace Metrics {
@@ -14,4 +15,7 @@ inline constexpr int MenuHeight = 19;
 QSize DesktopSize();
 int DesktopWidth();
 void SetDesktopSizeOverride(QSize size);  // an invalid size removes the override
+
+// The windows are laid out in pixels for Arial; its metric twin stands in for it.
+QFont ArialFont(int pixelSize, bool bold = false);
 }  // namespace Metrics

@@ -1,5 +1,7 @@
 #include "shell/GameSelectWindow.h"
 
+#include "platform/Metrics.h"
+
 #include <QShowEvent>
 #include <cmath>
 
@@ -19,9 +21,7 @@ TGameSelectDlg::TGameSelectDlg(const QString& iniPath, QWidget* owner)
   setWindowTitle(QStringLiteral("Game Name"));
   setFixedSize(312, 150);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(13);
-  setFont(font);
+  setFont(Metrics::ArialFont(13));
 
   Bevel1 = new QFrame(this);
   Bevel1->setGeometry(8, 5, 297, 108);

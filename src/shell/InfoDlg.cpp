@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "platform/Metrics.h"
 #include "engine/Sounds.h"
 #include "platform/DesktopLinks.h"
 
@@ -13,16 +14,9 @@ const QString TInfoBox::WebSite = QStringLiteral("https://www.orrindale.example/
 const QString TInfoBox::SupportAddress = QStringLiteral("pellamy@orrindale.example");
 
 namespace {
-QFont ArialPixels(int pixels, bool bold = false) {
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
 TwkLabel* LinkLabel(QWidget* parent, const QString& text, QPoint at) {
   auto* label = new TwkLabel(parent);
-  QFont font = ArialPixels(13, true);
+  QFont font = Metrics::ArialFont(13, true);
   font.setUnderline(true);
   label->setFont(font);
   label->SetTransparent(true);
@@ -41,7 +35,7 @@ TInfoBox::TInfoBox(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("About Pellamy!"));
   setFixedSize(500, 307);
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  setFont(ArialPixels(13));
+  setFont(Metrics::ArialFont(13));
 
   Memo1 = new QLineEdit(QStringLiteral("Pellamy Version 3.0"), this);
   Memo1->setGeometry(0, 0, 500, 25);
@@ -49,7 +43,7 @@ TInfoBox::TInfoBox(QWidget* owner) : QDialog(owner) {
   Memo1->setFrame(false);
   Memo1->setFocusPolicy(Qt::NoFocus);
   Memo1->setAlignment(Qt::AlignCenter);
-  Memo1->setFont(ArialPixels(19, true));
+  Memo1->setFont(Metrics::ArialFont(19, true));
   Memo1->setStyleSheet(QStringLiteral("color: #800000; background: palette(window);"));
   Panel1 = new QFrame(this);
   Panel1->setGeometry(0, 25, 500, 2);
@@ -59,7 +53,7 @@ TInfoBox::TInfoBox(QWidget* owner) : QDialog(owner) {
   JesterImage->setGeometry(13, 36, 68, 97);
 
   Label1 = new QLabel(QStringLiteral("Developed by the Pellamy! team at Orrindale\nDistributed by Orrindale"), this);
-  Label1->setFont(ArialPixels(13, true));
+  Label1->setFont(Metrics::ArialFont(13, true));
   Label1->move(96, 32);
   Label1->adjustSize();
 
@@ -85,7 +79,7 @@ TInfoBox::TInfoBox(QWidget* owner) : QDialog(owner) {
 
   Label4 = new QLabel(QStringLiteral("Pellamy! is free software under the GNU General Public License, version 3 or later."),
                       this);
-  Label4->setFont(ArialPixels(12));
+  Label4->setFont(Metrics::ArialFont(12));
   Label4->setGeometry(0, 286, 500, 18);
   Label4->setAlignment(Qt::AlignCenter);
 

@@ -1,5 +1,7 @@
 #include "shell/WinWindow.h"
 
+#include "platform/Metrics.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -21,9 +23,7 @@ TWinForm::TWinForm(QWidget* owner) : QDialog(owner) {
   JesterImage->setGeometry(22, 16, 68, 97);
 
   ExLabel1 = new TExLabel(this);
-  QFont title(QStringLiteral("Liberation Sans"));
-  title.setPixelSize(32);
-  ExLabel1->setFont(title);
+  ExLabel1->setFont(Metrics::ArialFont(32));
   ExLabel1->SetCaption(QStringLiteral("Congratulations!"));
   ExLabel1->move(94, 40);
 

@@ -1,5 +1,7 @@
 #include "widgets/ExCtrls.h"
 
+#include "platform/Metrics.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -68,9 +70,7 @@ QCursor ScreenCursor(int id) {
 // ---- TExCustomLabel ----
 
 TExCustomLabel::TExCustomLabel(QWidget* parent) : QWidget(parent) {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(11);
-  setFont(f);
+  setFont(Metrics::ArialFont(11));
   resize(65, 17);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/wkLabel.h"
 
+#include "platform/Metrics.h"
+
 #include <QEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -10,9 +12,7 @@ TwkCustomLabel::TwkCustomLabel(QWidget* parent)
     : QWidget(parent),
       FTextOptions([this] { update(); }, [this] { AdjustBounds(); },
                    [this] { return isEnabled(); }) {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(11);
-  setFont(f);
+  setFont(Metrics::ArialFont(11));
   resize(65, 17);
 }
 

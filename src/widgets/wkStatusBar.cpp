@@ -1,5 +1,7 @@
 #include "widgets/wkStatusBar.h"
 
+#include "platform/Metrics.h"
+
 #include <QEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -22,9 +24,7 @@ std::vector<TwkCustomStatusBar*>& BarList() {
 }
 
 QFont DefaultBarFont() {
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setPixelSize(11);
-  return f;
+  return Metrics::ArialFont(11);
 }
 
 // A plain decimal count, or that count followed by "%"; negative counts are refused.
