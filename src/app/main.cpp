@@ -1,22 +1,53 @@
-// Pellamy! entry point. Until the main window arrives this shows the list of games.
+// Pellamy! entry point: the long-lived windows in their order, then the event loop.
 
 #include <QApplication>
-#include <QListWidget>
-#include <QVBoxLayout>
-#include <QWidget>
+#include <exception>
 
-#include "art/GameNames.h"
+#include "app/GameFactories.h"
+#include "platform/Metrics.h"
+#include "platform/Prompts.h"
+#include "shell/Startup.h"
+
+namespace {
+
+void ShowException(const QString& message) {
+  Prompts::MessageBox(nullptr, message, QStringLiteral("Pellamy!"), Prompts::TButtons::Ok, Prompts::TIcon::Error);
+}
+
+// Every event handler runs inside notify: an exception escaping one is shown to the user
+// instead of ending the program.
+class TPellamyApplication : public QApplication {
+public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+      ShowException(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+      ShowException(QString());
+    }
+    return false;
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Pellamy!");
-  QWidget window;
-  window.setWindowTitle("Pellamy!");
-  auto* layout = new QVBoxLayout(&window);
-  auto* list = new QListWidget(&window);
-  for (int i = 0; i < GameCount; ++i) list->addItem(GameListName(i));
-  layout->addWidget(list);
-  window.resize(336, 306);
-  window.show();
-  return app.exec();
+  TPellamyApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Pellamy!"));
+  // The program ends when the main window closes, not when its last window hides.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setFont(Metrics::ArialFont(12));
+  RegisterGameWindows();
+
+  try {
+    TLongLivedWindows windows = CreateLongLivedWindows();
+    return app.exec();
+  } catch (const std::exception& error) {
+    ShowException(QString::fromLocal8Bit(error.what()));
+  } catch (...) {
+    ShowException(QString());
+  }
+  return 0;
 }

@@ -1,9 +1,11 @@
 #include "shell/Preferences.h"
 
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <array>
 
 #include "engine/Card.h"
+#include "engine/CardPileView.h"
 #include "platform/IniFile.h"
 #include "platform/Metrics.h"
 #include "platform/Paths.h"
@@ -33,6 +35,7 @@ TPreferencesDlg::TPreferencesDlg(const QString& iniPath, const TPreferencesStart
   PreferencesDlg = this;
   SetSoundSettings(this);
   setWindowTitle(QStringLiteral("Pellamy Options"));
+  BuildPages();
 
   FIniFile = std::make_unique<TIniFile>(iniPath.isEmpty() ? Paths::SettingsFilePath() : iniPath);
   TIniFile& ini = *FIniFile;
@@ -110,9 +113,12 @@ TPreferencesDlg::TPreferencesDlg(const QString& iniPath, const TPreferencesStart
     FShowTips = startup.ShowTipOfTheDay();
     ini.WriteBool(Section, QStringLiteral("ShowTips"), FShowTips);
   }
+  LoadControls();
 }
 
 TPreferencesDlg::~TPreferencesDlg() {
+  // The preview pile's cards are the dialog's own.
+  if (SpacingPileView) SpacingPileView->FCards->Empty(true);
   if (SoundSettings() == this) SetSoundSettings(nullptr);
   if (PreferencesDlg == this) PreferencesDlg = nullptr;
 }
@@ -157,7 +163,11 @@ void TPreferencesDlg::SaveSoundMask() {
 }
 
 void TPreferencesDlg::showEvent(QShowEvent* event) {
-  FCardSizeOnShow = FCardSize;
+  if (!event->spontaneous()) {
+    FCardSizeOnShow = FCardSize;
+    LoadControls();
+    FormShow();
+  }
   QDialog::showEvent(event);
 }
 
@@ -165,6 +175,11 @@ void TPreferencesDlg::keyPressEvent(QKeyEvent* event) {
   // Escape does not close this dialog: there is no Cancel, every change stays.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     event->accept();
+    return;
+  }
+  if (event->key() == Qt::Key_F1) {
+    event->accept();
+    HelpBtnClick();
     return;
   }
   QDialog::keyPressEvent(event);

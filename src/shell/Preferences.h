@@ -6,13 +6,30 @@
 #include <QDialog>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "engine/SoundSettings.h"
 #include "platform/Colors.h"
 
 class TIniFile;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QStackedWidget;
+class QTabWidget;
+class QToolButton;
+class TCardPileView;
+class TColorPreview;
+class TFilenameEdit;
+class TOptionsRadioGroup;
 
 // Start-up steps of the constructor that reach windows other than this one. The start-up
 // code fills them in before it constructs the store; an empty hook skips its step.
@@ -63,7 +80,8 @@ public:
   bool FSkipConfirms = false;
   QString FStartupSnd;
 
-  // ---- What the dialog's controls show; its pages edit these ----
+  // ---- What the dialog's controls show. Each control writes its field as soon as the
+  // user changes it; showing the dialog puts the fields back into the controls. ----
   int FSoundMask = DefaultSoundMask;    // the thirteen sound switches, bit per switch
   bool FRestoreLastGameChecked = true;  // "Start with Last Game Played"
   bool FUseImageListsChecked = false;   // starts unticked at every program start
@@ -98,6 +116,150 @@ public:
   // ".bmp", ".jpg", ".jpeg", ".gif" all in lower or all in upper case.
   static bool IsSupportedPictureName(const QString& path);
 
+  // ---- The pages and their controls (Delphi-style names; arrays hold numbered sets) ----
+  QPushButton* OKBtn = nullptr;
+  QPushButton* HelpBtn = nullptr;
+  QTabWidget* PrefPageControl = nullptr;
+  QWidget* CardBackTabSheet = nullptr;
+  QWidget* CardSizeTabSheet = nullptr;
+  QWidget* CardSpacingTabSheet = nullptr;
+  QWidget* BackgroundTabSheet = nullptr;
+  QWidget* SoundTabSheet = nullptr;
+  QWidget* OtherTabSheet = nullptr;
+
+  // "Card Back": CardBackImage[0..9] and CardBackRadio[0..9] are CardBackImage1..10 and
+  // CardBackRadio1..10; the tenth is the custom back.
+  std::array<QLabel*, 10> CardBackImage{};
+  std::array<QRadioButton*, 10> CardBackRadio{};
+  QButtonGroup* CardBackGroup = nullptr;
+  QLabel* BrowseLabel = nullptr;
+  QPushButton* BrowseButton = nullptr;
+
+  // "Appearance"
+  TOptionsRadioGroup* CardSizeRadioGroup = nullptr;
+  QCheckBox* AgedCheckBox = nullptr;
+  QCheckBox* ThreeDCheckBox = nullptr;
+  QLabel* CardPrevImage = nullptr;
+  QLabel* CardPreviewLabel = nullptr;
+  QLabel* CardSizeNoteLabel = nullptr;
+
+  // "Spacing && Speed "
+  TCardPileView* SpacingPileView = nullptr;
+  QSlider* SmallCardSlider = nullptr;
+  QSlider* CardSlider = nullptr;
+  QSlider* HugeCardSlider = nullptr;
+  QLabel* SmallSpacingText = nullptr;
+  QLabel* SpacingText = nullptr;
+  QLabel* HugeSpacingText = nullptr;
+  QSlider* SpeedSlider = nullptr;
+
+  // "Background"
+  TOptionsRadioGroup* BackgroundRadioGroup = nullptr;
+  QStackedWidget* BackgroundPageControl = nullptr;
+  QWidget* SolidTabSheet = nullptr;
+  QWidget* GradientTabSheet = nullptr;
+  QWidget* ImageTabSheet = nullptr;
+  QLabel* SolidColorLabel = nullptr;
+  TColorPreview* SolidColorPreview = nullptr;
+  TColorPreview* StartColorPreview = nullptr;
+  TColorPreview* EndColorPreview = nullptr;
+  TOptionsRadioGroup* GradientRadioGroup = nullptr;
+  QLabel* BackgroundImage = nullptr;
+  QLabel* BkImageLabel = nullptr;
+  QPushButton* Button1 = nullptr;
+
+  // "Sound"
+  QCheckBox* SoundCheckBox = nullptr;
+  QFrame* SoundPanel = nullptr;
+  QCheckBox* StartupCheckBox = nullptr;
+  QCheckBox* ShuffleCheckBox = nullptr;
+  QCheckBox* DealCheckBox = nullptr;
+  QCheckBox* StockCheckBox = nullptr;
+  QCheckBox* AutoPlayCheckBox = nullptr;
+  QCheckBox* RestartCheckBox = nullptr;
+  QCheckBox* UndoCheckBox = nullptr;
+  QCheckBox* RedoCheckBox = nullptr;
+  QCheckBox* CardUpCheckBox = nullptr;
+  QCheckBox* CardDownCheckBox = nullptr;
+  QCheckBox* WinCheckBox = nullptr;
+  QCheckBox* SpringyCheckBox = nullptr;
+  QCheckBox* CustomStartupCheckBox = nullptr;
+  // The preview buttons in page order: Startup, Shuffle, Deal from Stock, Turn up from
+  // Stock, Play to Foundations, Restart Game, Undo, Redo, Card Up, Card Down, Win, Springy.
+  std::array<QToolButton*, 12> SoundPreviewButtons{};
+  TFilenameEdit* CustomSoundFileName = nullptr;
+
+  // "Other"
+  QCheckBox* AnimationCheckBox = nullptr;
+  QCheckBox* TrayCheckBox = nullptr;
+  QCheckBox* VegasCheckBox = nullptr;
+  QCheckBox* TipsCheckBox = nullptr;
+  QCheckBox* SmartCheckBox = nullptr;
+  QCheckBox* CtrlKeyCheckBox = nullptr;
+  QCheckBox* RestoreLastGameCheckBox = nullptr;
+  QCheckBox* ImageListsCheckBox = nullptr;
+  QCheckBox* SkipConfirmsCheckBox = nullptr;
+  QCheckBox* HtmlHelpCheckBox = nullptr;  // hidden: help is always HTML help
+  QLabel* VegasLabel = nullptr;
+
+  // ---- Event handlers ----
+  // Spacing preview: the King, Queen and Jack of clubs fanned at the spacing of the card
+  // size in use, with only that size's slider shown.
+  void FormShow();
+  void CardSizeRadioGroupClick();
+  void AgedCheckBoxClick();
+  void ThreeDCheckBoxClick();
+  void CardSliderChange();
+  void SmallCardSliderChange();
+  void HugeCardSliderChange();
+  void BackgroundRadioGroupClick();
+  void GradientRadioGroupClick();
+  void SolidColorPreviewMouseDown();
+  void StartColorPreviewMouseDown();
+  void EndColorPreviewMouseDown();
+  // BrowseButton: a custom card back; Button1: a background picture; any other sender
+  // does nothing.
+  void BrowseButtonClick(QObject* sender);
+  void SoundCheckBoxClick();
+  // Plays the sound of that preview button whatever the switches say.
+  void StartupButtonClick(QObject* sender);
+  void CustomSoundFileNameAfterDialog(QString& name, bool& accept);
+  void HelpBtnClick();
+  // Help topic of the active page: 600 "Card Back", 601 "Appearance", 602 "Background",
+  // 603 "Sound", 604 "Other", 605 "Spacing && Speed ", 502 any other.
+  int HelpTopic() const;
+
+  // The colour dialog, as tests answer it: the starting colour and the custom colours in;
+  // the chosen colour (nullopt when cancelled) and the custom colours out.
+  struct TColorDialogRequest {
+    QWidget* Parent = nullptr;
+    TColor Color = 0;
+    QStringList CustomColors;  // "ColorA=RRGGBB" .. "ColorP=...", hex of the colour value
+  };
+  struct TColorDialogAnswer {
+    std::optional<TColor> Color;
+    QStringList CustomColors;
+  };
+  using TColorDialogHook = std::function<TColorDialogAnswer(const TColorDialogRequest&)>;
+  // The picture open dialog: filter "Images ...|All Files ..."; nullopt when cancelled.
+  struct TPictureDialogRequest {
+    QWidget* Parent = nullptr;
+    QString Filter;
+    int FilterIndex = 1;
+    QString InitialDir;
+    QString FileName;
+  };
+  using TPictureDialogHook = std::function<std::optional<QString>(const TPictureDialogRequest&)>;
+  // Tests answer the dialogs here; null restores the real dialogs.
+  static void SetColorDialogHook(TColorDialogHook hook);
+  static void SetPictureDialogHook(TPictureDialogHook hook);
+
+  // The size preview bitmap: "SMALLPREV", "LARGEPREV" or "HUGEPREV", then "3D" and
+  // "_AGED" when set (for example "LARGEPREV3D_AGED").
+  static QString SizePreviewName(int size, bool threeD, bool aged);
+  // Two fanned cards of that size and look, 160 pixels wide, transparent around them.
+  static QImage SizePreviewBitmap(int size, bool threeD, bool aged);
+
 public slots:
   void done(int result) override;
 
@@ -106,11 +268,34 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
 
 private:
+  void BuildPages();
+  void BuildCardBackPage();
+  void BuildAppearancePage();
+  void BuildSpacingPage();
+  void BuildBackgroundPage();
+  void BuildSoundPage();
+  void BuildOtherPage();
+  // Puts the fields into the controls without firing their handlers.
+  void LoadControls();
+  void LoadSoundControls();
+  void ShowCustomBackControls();
+  void ShowBackgroundPictureControls();
+  void ShowSizePreview();
+  void EnableSoundControls();
+  void SoundBoxClick();
+  void SpacingChanged(int size);
+  void ApplyCardSizeNow(int size);
+  void PickColor(TColorPreview* swatch, TColor& field);
   TColor ReadColor(const QString& key, TColor def) const;
   int ReadIntegerIn(const QString& key, int def, int low, int high) const;
   void DropCustomBack();
 
   int FCardSizeOnShow = -1;
+  // What the picture open dialog keeps between runs.
+  QString FOpenDialogDir;
+  QString FOpenDialogFileName;
+  int FOpenDialogFilterIndex = 1;
+  bool FLoadingControls = false;
 };
 
 // The one settings store, set at the start of its constructor and cleared by its

@@ -1,0 +1,15 @@
+#include "app/GameFactories.h"
+
+#include "art/ShellArt.h"
+#include "games/klondike/KlondikeWindow.h"
+#include "shell/GameWindows.h"
+
+namespace {
+constexpr int KlondikeIndex = 16;
+}  // namespace
+
+void RegisterGameWindows() {
+  for (int size = 0; size < 3; ++size)
+    GameWindows::SetFactory(KlondikeIndex, size, [size]() -> QWidget* { return CreateKlondikeWindow(size); });
+  SetPreviewPicture(KlondikeIndex, KlondikePreviewPicture());
+}

@@ -1,0 +1,134 @@
+// Game launch: the one road from the main window's game list into a game window.
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "art/ShellArt.h"
+#include "engine/Card.h"
+#include "platform/Metrics.h"
+#include "platform/Prompts.h"
+#include "shell/GameTable.h"
+#include "shell/GameWindows.h"
+#include "shell/PellamyWindow.h"
+#include "shell/Preferences.h"
+#include "shell/Profile.h"
+#include "shell/Requirements.h"
+
+namespace {
+
+// The warning kind for a card size and the minimum width that failed.
+int SizeWarningKind(int cardSize, int minimum) {
+  if (cardSize == CS_HUGE) return minimum >= 1600 ? 7 : minimum >= 1400 ? 6 : minimum >= 1280 ? 5 : 4;
+  if (cardSize == CS_LARGE) return minimum >= 1024 ? 3 : 1;
+  return 2;
+}
+
+QString HugeWarning(int width) {
+  return QStringLiteral(" requires at least %1 pixel wide desktop area ").arg(width) +
+         QStringLiteral("to play using the Huge card option.\n\n"
+                        "Increase your desktop area or select a smaller card size in the Options panel.");
+}
+
+QString SizeWarningText(int kind) {
+  switch (kind) {
+    case 1:
+      return QStringLiteral(" requires at least 800x600 desktop area to play using the Large card option.\n\n"
+                            "Increase your desktop area or select the Small card size in the Options panel.");
+    case 2:
+      return QStringLiteral(" requires at least 800x600 desktop area to play.\n\nIncrease your desktop area to play.");
+    case 3:
+      return QStringLiteral(" requires at least 1024x600 desktop area to play using the Large card option.\n\n"
+                            "Increase your desktop area or select the Small card in the Options panel.");
+    case 4: return HugeWarning(1024);
+    case 5: return HugeWarning(1280);
+    case 6: return HugeWarning(1400);
+    case 7: return HugeWarning(1600);
+    default: return QString();
+  }
+}
+
+// Bits per pixel of the display, -1 when it has no palette (any true-colour display).
+int DisplayDepth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return -1;
+  const int depth = screen->depth();
+  return depth > 8 ? -1 : depth;
+}
+
+}  // namespace
+
+void TPellamyForm::GameSelectListBoxClick() {
+  if (!GameSelectListBox) return;
+  GameSelectListBox->setToolTip(QString());
+  const int depth = DisplayDepth();
+  const int index = GameSelectListBox->currentRow();
+  if (index < 0 || index >= GameCount) return;
+  const int cardSize = PreferencesDlg ? PreferencesDlg->FCardSize : CS_LARGE;
+
+  if (index != LastIndex || TCard::GetCardSize() != cardSize) {
+    CloseAllGames();
+  } else if (!FCloseAccepted) {
+    return;
+  }
+  if (!FCloseAccepted) {
+    GameSelectListBox->setCurrentRow(LastIndex);
+    return;
+  }
+
+  const int width = Metrics::DesktopWidth();
+  FScreenBelow800 = width < 800;
+  FScreenBelow1024 = width < 1024;
+  FScreenBelow1280 = width < 1280;
+  FScreenBelow1400 = width < 1400;
+  FScreenBelow1600 = width < 1600;
+
+  CurrentGame = index;
+  if (Profile1) {
+    Profile1->SetSection(QStringLiteral("Preferences"));
+    Profile1->SetEntry(QStringLiteral("LastGame"));
+    Profile1->SetValue(index);
+  }
+
+  if (depth >= 0 && depth <= 8) {
+    FLowColorDisplay = true;
+    if (GameImage) GameImage->hide();
+  } else {
+    FLowColorDisplay = false;
+    if (GameImage) {
+      GameImage->show();
+      GameImage->setPixmap(QPixmap::fromImage(LoadPngResource(QString::number(1000 + index))));
+    }
+  }
+
+  const TGameInfo& game = GameInfo(index);
+  FGameName = QLatin1String(game.GameName);
+
+  if (cardSize >= CS_SMALL && cardSize <= CS_HUGE && !GameWindows::Window(index, cardSize)) {
+    const int minimum = game.MinWidth[cardSize];
+    if (minimum > 0 && width < minimum) {
+      ShowSizeWarning(SizeWarningKind(cardSize, minimum));
+    } else {
+      SetGameCardSize(cardSize);
+      if (QWidget* window = GameWindows::Create(index, cardSize)) window->show();
+    }
+  }
+  LastIndex = index;
+}
+
+void TPellamyForm::SetGameCardSize(int size) {
+  const bool threeD = PreferencesDlg && PreferencesDlg->F3DPips;
+  const bool aged = PreferencesDlg && PreferencesDlg->FAged;
+  TCard::SetCardSize(static_cast<_CardSize>(size), threeD, aged);
+  if (PreferencesDlg) PreferencesDlg->ReloadCustomCardBack();
+}
+
+void TPellamyForm::ShowSizeWarning(int kind) {
+  // The screen-size warning names the game, then what it needs.
+  const QString text = FGameName + SizeWarningText(kind);
+  if (!SysRequirementsForm) {
+    Prompts::MessageBox(this, text, QStringLiteral("Pellamy!"), Prompts::TButtons::Ok, Prompts::TIcon::Warning);
+    return;
+  }
+  SysRequirementsForm->MessageLabel->setText(text);
+  SysRequirementsForm->exec();
+}

@@ -1,0 +1,103 @@
+// The statistics recorder writing a real settings file.
+
+#include <gtest/gtest.h>
+
+#include "support/TestSupport.h"
+#include "games/StatisticsRecorder.h"
+#include "platform/IniFile.h"
+#include "shell/Profile.h"
+
+namespace {
+
+class TRecorderTest : public ::testing::Test {
+protected:
+  PellamyTest::TScopedConfigDir FConfig;
+  QString FFile = FConfig.File("Pellamy.ini");
+  TProfile FProfile{QStringLiteral("Klondike")};
+
+  void SetUp() override { FProfile.SetFileName(FFile); }
+
+  void Record(int moves, bool won, int score, double now = 45000.5) {
+    TDealResult r;
+    r.MoveCount = moves;
+    r.Threshold = 5;
+    r.Won = won;
+    r.Score = score;
+    r.Now = now;
+    RecordDeal(FProfile, r);
+  }
+  QString Key(const char* name) { return TIniFile(FFile).ReadString("Klondike", name, "None"); }
+};
+
+}  // namespace
+
+TEST_F(TRecorderTest, NothingBelowTheThresholdAndEverythingFromIt) {
+  Record(4, false, 3);
+  EXPECT_EQ(Key("GamesAttempted"), "None");
+  Record(5, false, 3);
+  EXPECT_EQ(Key("GamesAttempted"), "1");
+  EXPECT_EQ(Key("LastGame"), "False");
+  EXPECT_EQ(Key("CurrentStreak"), "0");
+  EXPECT_EQ(Key("AvgScore"), "3");  // a first loss: the score as an integer
+  EXPECT_EQ(Key("HiScore"), "3");
+  EXPECT_EQ(Key("GamesWon"), "None");
+}
+
+TEST_F(TRecorderTest, LossesAverageAsFloatTextAndKeepTheHighScore) {
+  Record(5, false, 3);
+  Record(9, false, 4);
+  EXPECT_EQ(Key("GamesAttempted"), "2");
+  EXPECT_EQ(Key("AvgScore"), "3.5");
+  EXPECT_EQ(Key("HiScore"), "4");
+  Record(9, false, 1);
+  EXPECT_EQ(Key("AvgScore"), FloatText((2 * 3.5 + 1) / 3.0));
+  EXPECT_EQ(Key("HiScore"), "4");
+}
+
+TEST_F(TRecorderTest, WinsCountStreaksAndDateTheLongest) {
+  Record(5, false, 3);
+  Record(40, true, 52, 45000.25);
+  EXPECT_EQ(Key("GamesAttempted"), "2");
+  EXPECT_EQ(Key("GamesWon"), "1");
+  EXPECT_EQ(Key("LastGame"), "True");
+  EXPECT_EQ(Key("CurrentStreak"), "1");
+  EXPECT_EQ(Key("LongestStreak"), "1");
+  EXPECT_EQ(Key("LongestStreakDate"), "45000.25");
+  EXPECT_EQ(Key("AvgScore"), "3");  // wins leave the loss figures alone
+  Record(40, true, 52, 45001.5);
+  EXPECT_EQ(Key("CurrentStreak"), "2");
+  EXPECT_EQ(Key("LongestStreak"), "2");
+  EXPECT_EQ(Key("LongestStreakDate"), "45001.5");
+  // A loss ends the streak; the next win starts at 1 and stays below the longest.
+  Record(40, false, 10);
+  EXPECT_EQ(Key("AvgScore"), "6.5");  // losses before: 3 - 2 wins = 1
+  Record(40, true, 52, 45002);
+  EXPECT_EQ(Key("CurrentStreak"), "1");
+  EXPECT_EQ(Key("LongestStreak"), "2");
+  EXPECT_EQ(Key("LongestStreakDate"), "45001.5");
+}
+
+TEST_F(TRecorderTest, AnEqualStreakRewritesTheLongestAndItsDate) {
+  TIniFile ini(FFile);
+  ini.WriteString("Klondike", "LongestStreak", "1");
+  ini.WriteString("Klondike", "LongestStreakDate", "100");
+  Record(40, true, 52, 200);
+  EXPECT_EQ(Key("LongestStreak"), "1");
+  EXPECT_EQ(Key("LongestStreakDate"), "200");
+}
+
+TEST_F(TRecorderTest, MoreWinsThanAttemptsInTheFileNeverDivideByZero) {
+  TIniFile ini(FFile);
+  ini.WriteString("Klondike", "GamesAttempted", "2");
+  ini.WriteString("Klondike", "GamesWon", "3");
+  ini.WriteString("Klondike", "AvgScore", "7");
+  Record(40, false, 5);
+  EXPECT_EQ(Key("AvgScore"), "5");
+  EXPECT_EQ(Key("GamesAttempted"), "3");
+}
+
+TEST(DateTimeValueTest, CountsDaysFromTheEndOf1899) {
+  EXPECT_DOUBLE_EQ(DateTimeValue(QDateTime(QDate(1899, 12, 30), QTime(0, 0))), 0.0);
+  EXPECT_DOUBLE_EQ(DateTimeValue(QDateTime(QDate(1900, 1, 1), QTime(12, 0))), 2.5);
+  EXPECT_DOUBLE_EQ(DateTimeValue(QDateTime(QDate(2000, 1, 1), QTime(6, 0))), 36526.25);
+}

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/Help.h"
+#include "shell/GameWindows.h"
+#include "shell/PellamyWindow.h"
+#include "shell/Preferences.h"
+#include "support/TestSupport.h"
+#include "widgets/ExShell.h"
+
+namespace {
+
+constexpr int Klondike = 16, Spider = 28;
+
+// A game window as the shell sees it: it may refuse to close and counts option changes.
+class TStandInGame : public QWidget, public TGameWindowHost {
+public:
+  TStandInGame() { setAttribute(Qt::WA_DeleteOnClose); }
+  void ApplyPreferences() override { ++Applied; }
+  bool Refuse = false;
+  int Applied = 0;
+
+protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (Refuse) {
+      PellamyForm->FCloseAccepted = false;
+      event->ignore();
+    }
+  }
+};
+
+class PellamyWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    for (int game : {Klondike, Spider})
+      for (int size = 0; size < 3; ++size) GameWindows::SetFactory(game, size, [] { return new TStandInGame; });
+  }
+  void TearDown() override {
+    GameWindows::ForEachOpen([](int, int, QWidget* w) { delete w; });
+    Help::CloseAll();
+  }
+  PellamyTest::TScopedConfigDir FConfig;
+  TPellamyForm FMain;
+};
+
+TEST_F(PellamyWindowTest, CloseAllGamesDestroysThoseThatAgree) {
+  auto* klondike = static_cast<TStandInGame*>(GameWindows::Create(Klondike, 1));
+  auto* spider = static_cast<TStandInGame*>(GameWindows::Create(Spider, 2));
+  QPointer<QWidget> watchKlondike(klondike), watchSpider(spider);
+  klondike->show();
+  spider->show();
+  spider->Refuse = true;
+
+  FMain.CloseAllGames();
+  EXPECT_FALSE(FMain.FCloseAccepted);
+  EXPECT_TRUE(watchKlondike.isNull()) << "an accepted window is destroyed before CloseAllGames returns";
+  EXPECT_FALSE(watchSpider.isNull());
+  EXPECT_TRUE(FMain.AnyGameOpen());
+
+  spider->Refuse = false;
+  FMain.CloseAllGames();
+  EXPECT_TRUE(FMain.FCloseAccepted);
+  EXPECT_FALSE(FMain.AnyGameOpen());
+}
+
+TEST_F(PellamyWindowTest, ClosingTheMainWindowAsksTheGamesFirst) {
+  auto* game = static_cast<TStandInGame*>(GameWindows::Create(Klondike, 0));
+  game->show();
+  game->Refuse = true;
+  FMain.show();
+  EXPECT_FALSE(FMain.close()) << "a game that refuses keeps the program running";
+  EXPECT_TRUE(FMain.isVisible());
+}
+
+TEST_F(PellamyWindowTest, OptionsApplyToTheFirstOpenGameWindow) {
+  TPreferencesDlg preferences(FMain.FIniPath);
+  auto* small = static_cast<TStandInGame*>(GameWindows::Create(Klondike, 0));
+  auto* large = static_cast<TStandInGame*>(GameWindows::Create(Klondike, 1));
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  FMain.OptionsButtonClick();
+  EXPECT_EQ(large->Applied, 1) << "the large window is tested before the small one";
+  EXPECT_EQ(small->Applied, 0);
+}
+
+TEST_F(PellamyWindowTest, F1OpensTheProgramsHelpTopic) {
+  FMain.show();
+  QTest::keyClick(FMain.GameSelectListBox, Qt::Key_F1);
+  ASSERT_NE(Help::Window(), nullptr);
+  EXPECT_TRUE(Help::Window()->isVisible());
+  EXPECT_EQ(QFileInfo(Help::TopicPage(FMain.FHelpFile, 100)).fileName(), "100.html");
+}
+
+TEST_F(PellamyWindowTest, MinimizeToTrayNeverHidesWithoutATray) {
+  TPreferencesDlg preferences(FMain.FIniPath);
+  preferences.FMinimizeToTray = true;
+  FMain.show();
+  FMain.FormHide();
+  // The offscreen platform has no notification area: hiding would make the program
+  // unreachable, so the window stays and the icon is not left active.
+  EXPECT_TRUE(FMain.isVisible());
+  EXPECT_FALSE(FMain.TrayIcon->Active());
+  FMain.TrayIconDblClick();
+  EXPECT_TRUE(FMain.isVisible());
+}
+
+}  // namespace

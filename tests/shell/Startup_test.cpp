@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "art/GameNames.h"
+#include "platform/Metrics.h"
+#include "platform/Paths.h"
+#include "shell/Startup.h"
+#include "shell/TipDlg.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// Closes the tip of the day that a first start shows, and tells whether one was shown.
+class TTipAnswerer {
+public:
+  TTipAnswerer() {
+    QTimer::singleShot(0, [this] { Answer(); });
+  }
+  bool Shown = false;
+
+private:
+  void Answer() {
+    if (auto* tips = qobject_cast<TTipsForm*>(QApplication::activeModalWidget())) {
+      Shown = true;
+      tips->OKBtn->click();
+      return;
+    }
+    if (++FTries < 200) QTimer::singleShot(5, [this] { Answer(); });
+  }
+  int FTries = 0;
+};
+
+TEST(Startup, FirstStartOnAnEmptySettingsFolder) {
+  PellamyTest::TScopedConfigDir config;
+  Metrics::SetDesktopSizeOverride(QSize(1024, 768));
+  TTipAnswerer tips;
+  {
+    TLongLivedWindows windows = CreateLongLivedWindows();
+    EXPECT_TRUE(tips.Shown) << "a first start shows the tip of the day";
+    EXPECT_EQ(PellamyForm, windows.Main.get());
+    EXPECT_EQ(SysRequirementsForm, windows.Requirements.get());
+    EXPECT_EQ(PreferencesDlg, windows.Preferences.get());
+    EXPECT_EQ(GameSelectDlg, windows.GameSelect.get());
+    EXPECT_EQ(StatisticsDlg, windows.Statistics.get());
+
+    TPellamyForm& main = *windows.Main;
+    EXPECT_EQ(main.windowTitle(), "Pellamy!");
+    EXPECT_EQ(main.size(), QSize(336, 306));
+    EXPECT_EQ(main.minimumSize(), main.maximumSize()) << "the main window cannot be resized";
+    ASSERT_EQ(main.GameSelectListBox->count(), GameCount);
+    for (int i = 0; i < GameCount; ++i) EXPECT_EQ(main.GameSelectListBox->item(i)->text(), GameListName(i));
+    EXPECT_FALSE(main.GameImage->isVisible()) << "no preview before a game is launched";
+    EXPECT_EQ(main.FIniPath, config.Path() + "/Orrindale/Pellamy.ini");
+    EXPECT_EQ(LastIndex, -1);
+  }
+  const QByteArray ini = PellamyTest::ReadFileBytes(config.Path() + "/Orrindale/Pellamy.ini");
+  EXPECT_TRUE(ini.contains("[Preferences]\r\n")) << ini.constData();
+  EXPECT_TRUE(ini.contains("CardSize=1\r\n")) << "chosen from the 1024-pixel desktop";
+  EXPECT_TRUE(ini.contains("TipsIndex=0\r\n")) << "the first tip was shown";
+  EXPECT_TRUE(ini.contains("ShowTips=1\r\n"));
+  EXPECT_EQ(PellamyForm, nullptr);
+  EXPECT_EQ(PreferencesDlg, nullptr);
+  Metrics::SetDesktopSizeOverride(QSize());
+}
+
+TEST(Startup, HandEditedLastGameOutsideTheListRestoresNothing) {
+  PellamyTest::TScopedConfigDir config;
+  PellamyTest::WriteFileBytes(config.Path() + "/Orrindale/Pellamy.ini",
+                              "[Preferences]\r\nRestoreLastGame=1\r\nLastGame=42\r\nShowTips=0\r\nTipsIndex=-9\r\n");
+  TLongLivedWindows windows = CreateLongLivedWindows();
+  EXPECT_EQ(LastIndex, -1) << "no game was launched";
+  EXPECT_FALSE(windows.Main->AnyGameOpen());
+}
+
+}  // namespace
