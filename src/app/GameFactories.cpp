@@ -1,7 +1,11 @@
 #include "app/GameFactories.h"
 
 #include "art/ShellArt.h"
+#include "games/castle/CastleFamilyFactories.h"
+#include "games/freecell/FreeCellFactories.h"
 #include "games/klondike/KlondikeWindow.h"
+#include "games/pyramid/PyramidFamilyFactories.h"
+#include "games/yukon/KlondikeFamilyFactories.h"
 #include "shell/GameWindows.h"
 
 namespace {
@@ -12,4 +16,8 @@ void RegisterGameWindows() {
   for (int size = 0; size < 3; ++size)
     GameWindows::SetFactory(KlondikeIndex, size, [size]() -> QWidget* { return CreateKlondikeWindow(size); });
   SetPreviewPicture(KlondikeIndex, KlondikePreviewPicture());
+  RegisterKlondikeFamilyWindows();
+  RegisterFreeCellWindows();
+  RegisterCastleFamilyWindows();
+  RegisterPyramidFamilyWindows();
 }

@@ -1,0 +1,251 @@
+#include "games/freecell/FreeCellWindow.h"
+
+#include "engine/CardUndo.h"
+#include "engine/Sounds.h"
+#include "games/GameVariants.h"
+#include "games/freecell/FreeCellLayouts.h"
+
+TFreeCellForm* FreeCellForm = nullptr;
+TsFreeCellForm* sFreeCellForm = nullptr;
+ThFreeCellForm* hFreeCellForm = nullptr;
+
+using namespace FreeCellRules;
+
+namespace {
+TCardPileView* AsView(QObject* sender) { return qobject_cast<TCardPileView*>(sender); }
+}  // namespace
+
+const TGameSpec TFreeCellForm::Spec{.Name = "FreeCell",
+                                    .Section = "FreeCell",
+                                    .Decks = 1,
+                                    .CardsToWin = CardsToWin,
+                                    .Threshold = Threshold,
+                                    .Vegas = false,
+                                    .HelpTopic = 1004,
+                                    .NumberPanel = FreeCellLayouts::NumberPanel,
+                                    .ScorePanel = FreeCellLayouts::ScorePanel};
+
+TFreeCellForm::TFreeCellForm(QWidget* owner)
+    : TFreeCellForm(Spec, FreeCellRules::FreeCell, FreeCellLayouts::Large, owner) {}
+
+TFreeCellForm::TFreeCellForm(const TGameSpec& spec, const TVariant& variant, const TFormLayout& layout,
+                             QWidget* owner)
+    : TGameForm(spec, layout, owner), FVariant(variant) {}
+
+TFreeCellForm::~TFreeCellForm() { ForgetGameWindow(FreeCellForm, this); }
+
+void TFreeCellForm::InitPiles() {
+  for (const TBuiltComponent& c : FComponents) {
+    const QString name = c.View->objectName();
+    if (name.startsWith(QLatin1String("TableauPileView"))) FTableau.push_back(c.View);
+    else if (name.startsWith(QLatin1String("FoundPileView"))) FFoundations.push_back(c.View);
+    else if (name.startsWith(QLatin1String("FreePileView"))) FFreeCells.push_back(c.View);
+  }
+}
+
+void TFreeCellForm::BindHandlers(THandlerTable& t) {
+  TGameForm::BindHandlers(t);
+  t.Mouse["FreePileView1MouseDown"] = [this](QObject* s, Qt::MouseButton b, Qt::KeyboardModifiers m, int x, int y) {
+    FreePileView1MouseDown(s, b, m, x, y);
+  };
+  t.DragOver["FreePileView1DragOver"] = [this](QObject* s, TDragObjectHack* d, int x, int y, TDragState st, bool& a) {
+    FreePileView1DragOver(s, d, x, y, st, a);
+  };
+  t.DragOver["FoundPileView1DragOver"] = [this](QObject* s, TDragObjectHack* d, int x, int y, TDragState st, bool& a) {
+    FoundPileView1DragOver(s, d, x, y, st, a);
+  };
+  t.Notify["TableauPileView1DblClick"] = [this](QObject* s) { TableauPileView1DblClick(s); };
+}
+
+TTable TFreeCellForm::Table() const {
+  TTable table;
+  for (TCardPileView* view : FTableau) table.Tableau.push_back(view->FCards);
+  for (TCardPileView* view : FFoundations) table.Foundations.push_back(view->FCards);
+  for (TCardPileView* view : FFreeCells) table.FreeCells.push_back(view->FCards);
+  return table;
+}
+
+TCardPileView* TFreeCellForm::TargetView(const TTarget& target) const {
+  const auto index = static_cast<std::size_t>(target.Index);
+  switch (target.Kind) {
+    case TTargetKind::Tableau: return FTableau[index];
+    case TTargetKind::Foundation: return FFoundations[index];
+    case TTargetKind::FreeCell: return FFreeCells[index];
+    case TTargetKind::None: break;
+  }
+  return nullptr;
+}
+
+int TFreeCellForm::EmptyFreeCells() const { return EmptyPiles(Table().FreeCells); }
+
+int TFreeCellForm::EmptyColumns() const { return EmptyPiles(Table().Tableau); }
+
+// ---- dealing -------------------------------------------------------------------------
+
+void TFreeCellForm::ShuffleDeck(TCardPile* pile) { ShuffleNumbered(pile, FGameNumber, FVariant); }
+
+void TFreeCellForm::DealLayout(bool animate) {
+  // The deck lies in the first free cell and is dealt from its top.
+  TCardPileView* deck = FFreeCells.front();
+  StockPile()->CopyPileTo(deck->FCards);
+  StockPile()->Empty(false);
+  if (animate) deck->repaint();
+  for (const TDealStep& step : DealSteps(FVariant)) {
+    TCard* card = deck->FCards->CardAt(TopOfPile);
+    if (!card) break;
+    deck->FCards->RemoveCard(card);
+    card->FFaceUp = true;
+    TCardPileView* target = step.Kind == TPileKind::Tableau ? FTableau[static_cast<std::size_t>(step.Index)]
+                                                            : FFreeCells[static_cast<std::size_t>(step.Index)];
+    target->FCards->AddCard(card);
+    if (animate) {
+      target->repaint();
+      deck->repaint();
+    }
+    if (step.RowEnd) DealPassDone(animate);
+  }
+  for (TCard* card : deck->FCards->FList) card->FFaceUp = true;
+  for (TCardPileView* view : FFreeCells) view->repaint();
+  for (TCardPileView* view : FFoundations) view->repaint();
+}
+
+// ---- pressing ------------------------------------------------------------------------
+
+void TFreeCellForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
+                                              Qt::KeyboardModifiers Shift, int, int) {
+  TCardPileView* view = AsView(Sender);
+  if (!view) return;
+  if (FGameOver) {
+    ShowWinDialog();
+    return;
+  }
+  view->FDragArmed = false;
+  if (Button == Qt::MiddleButton) {
+    SendHome(view);
+    return;
+  }
+  if (Button != Qt::LeftButton) return;
+  if (Shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
+    SendHome(view);
+    return;
+  }
+  if (!view->FHitCard) return;
+  const int cells = EmptyFreeCells();
+  const int columns = EmptyColumns();
+  FEmptyColumnLimit = EmptyColumnLimit(FVariant, cells, columns);
+  const int index = view->FCards->CardIndex(view->FHitCard);
+  if (view->FCards->Count() - index > LiftLimit(FVariant, cells, columns)) return;
+  if (!IsRun(view->FCards, index, FVariant.SameSuit)) return;
+  view->FDragArmed = true;
+}
+
+void TFreeCellForm::FreePileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
+                                           Qt::KeyboardModifiers Shift, int, int) {
+  TCardPileView* view = AsView(Sender);
+  if (!view) return;
+  if (FGameOver) {
+    ShowWinDialog();
+    return;
+  }
+  view->FDragArmed = false;
+  if (Button != Qt::LeftButton) return;
+  if (Shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
+    SendHome(view);
+    return;
+  }
+  if (!view->FHitCard || view->FHitCard != view->FCards->CardAt(TopOfPile)) return;
+  view->FDragArmed = true;
+  FEmptyColumnLimit = 1;
+}
+
+// ---- dragging ------------------------------------------------------------------------
+
+bool TFreeCellForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
+  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
+  const TCardPile* drag = source->FDragPile;
+  if (!FreeCellRules::CanDropOnTableau(FVariant, target->FCards, drag->FList.front(), drag->Count(),
+                                       FEmptyColumnLimit))
+    return false;
+  source->FDropTarget = target;
+  return true;
+}
+
+bool TFreeCellForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
+  if (!target || !source || target == source) return false;
+  if (!FreeCellRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
+  source->FDropTarget = target;
+  return true;
+}
+
+bool TFreeCellForm::CanDropOnFreeCell(TCardPileView* target, TCardPileView* source) {
+  if (!target || !source || target == source) return false;
+  if (!FreeCellRules::CanDropOnFreeCell(target->FCards, source->FDragPile->Count())) return false;
+  source->FDropTarget = target;
+  return true;
+}
+
+void TFreeCellForm::FreePileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int, TDragState,
+                                          bool& Accept) {
+  TCardPileView* source = Source ? Source->OwnerView() : nullptr;
+  if (!source) {
+    Accept = false;
+    return;
+  }
+  CanDropOnFreeCell(AsView(Sender), source);
+  Accept = !source->FDropTarget.isNull();
+}
+
+void TFreeCellForm::FoundPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int X, int Y,
+                                           TDragState State, bool& Accept) {
+  FoundationPile1DragOver(Sender, Source, X, Y, State, Accept);
+}
+
+void TFreeCellForm::ChooseSmartTarget(TCardPileView* source) {
+  const TTarget target = SmartTarget(FVariant, Table(), source->FCards, source->FDragPile, FEmptyColumnLimit);
+  if (TCardPileView* view = TargetView(target)) source->FDropTarget = view;
+}
+
+// ---- sending home and autoplay ---------------------------------------------------------
+
+void TFreeCellForm::TableauPileView1DblClick(QObject* Sender) { SendHome(AsView(Sender)); }
+
+void TFreeCellForm::SendHome(TCardPileView* view) {
+  if (!view || FGameOver) return;
+  view->FDragArmed = false;
+  TCard* card = view->FCards->CardAt(TopOfPile);
+  if (!card) return;
+  const TTarget target = SendHomeTarget(Table(), card);
+  if (TCardPileView* home = TargetView(target)) {
+    view->FCards->RemoveCard(card);
+    home->FCards->AddCard(card);
+    view->repaint();
+    home->repaint();
+    if (target.Kind == TTargetKind::Foundation && SoundManager) SoundManager->PlayAutoplayStep();
+    ++FMoveCount;
+    FUndo->AddCardMove(view, home, card);
+  }
+  CheckForWin();
+}
+
+void TFreeCellForm::Autoplay() {
+  if (!FAutoplay || FGameOver) return;
+  // Each card sent home runs the win check, which comes back here for the next one.
+  const TTarget source = AutoplaySource(Table());
+  if (TCardPileView* view = TargetView(source)) SendHome(view);
+}
+
+// ---- card-size variants --------------------------------------------------------------------
+
+TsFreeCellForm::TsFreeCellForm(QWidget* owner)
+    : TFreeCellForm(Spec, FreeCellRules::FreeCell, FreeCellLayouts::Small, owner) {}
+TsFreeCellForm::~TsFreeCellForm() { ForgetGameWindow(sFreeCellForm, this); }
+
+ThFreeCellForm::ThFreeCellForm(QWidget* owner)
+    : TFreeCellForm(Spec, FreeCellRules::FreeCell, FreeCellLayouts::Huge, owner) {}
+ThFreeCellForm::~ThFreeCellForm() { ForgetGameWindow(hFreeCellForm, this); }
+
+TFreeCellForm* CreateFreeCellWindow(int cardSize, QWidget* owner) {
+  if (cardSize == CS_SMALL) return CreateGameWindow(sFreeCellForm, owner);
+  if (cardSize == CS_HUGE) return CreateGameWindow(hFreeCellForm, owner);
+  return CreateGameWindow(FreeCellForm, owner);
+}
