@@ -4,6 +4,7 @@
 #include "games/castle/CastleFamilyFactories.h"
 #include "games/freecell/FreeCellFactories.h"
 #include "games/klondike/KlondikeWindow.h"
+#include "games/nestor/PairingGameFactories.h"
 #include "games/pyramid/PyramidFamilyFactories.h"
 #include "games/yukon/KlondikeFamilyFactories.h"
 #include "shell/GameWindows.h"
@@ -20,4 +21,5 @@ void RegisterGameWindows() {
   RegisterFreeCellWindows();
   RegisterCastleFamilyWindows();
   RegisterPyramidFamilyWindows();
+  RegisterPairingGameWindows();
 }
