@@ -6,6 +6,7 @@
 #include "games/klondike/KlondikeWindow.h"
 #include "games/nestor/PairingGameFactories.h"
 #include "games/pyramid/PyramidFamilyFactories.h"
+#include "games/spider/SpiderFamilyFactories.h"
 #include "games/yukon/KlondikeFamilyFactories.h"
 #include "shell/GameWindows.h"
 
@@ -22,4 +23,5 @@ void RegisterGameWindows() {
   RegisterCastleFamilyWindows();
   RegisterPyramidFamilyWindows();
   RegisterPairingGameWindows();
+  RegisterSpiderFamilyWindows();
 }
