@@ -17,7 +17,7 @@ constexpr int KlondikeIndex = 16;
 void RegisterGameWindows() {
   for (int size = 0; size < 3; ++size)
     GameWindows::SetFactory(KlondikeIndex, size, [size]() -> QWidget* { return CreateKlondikeWindow(size); });
-  SetPreviewPicture(KlondikeIndex, KlondikePreviewPicture());
+  SetPreviewRenderer(KlondikeIndex, KlondikePreviewPicture);
   RegisterKlondikeFamilyWindows();
   RegisterFreeCellWindows();
   RegisterCastleFamilyWindows();

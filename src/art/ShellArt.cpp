@@ -242,10 +242,26 @@ QHash<QString, QByteArray>& Cache() {
 
 }  // namespace
 
+static std::function<QImage()> PreviewRenderers[GameCount];
+
 QByteArray PngResource(const QString& name) {
   QMutexLocker lock(&CacheLock);
   auto it = Cache().constFind(name);
   if (it != Cache().constEnd()) return *it;
+  bool numeric = false;
+  const int game = name.toInt(&numeric) - 1000;
+  if (numeric && game >= 0 && game < GameCount && PreviewRenderers[game]) {
+    // Drawing a game's deal builds a window, which may load pictures of its own.
+    const std::function<QImage()> render = PreviewRenderers[game];
+    lock.unlock();
+    const QImage picture = render();
+    lock.relock();
+    if (!picture.isNull()) {
+      const QByteArray png = EncodePng(picture);
+      Cache().insert(name, png);
+      return png;
+    }
+  }
   bool known = false;
   const QImage picture = DrawNamed(name, &known);
   if (!known) return {};
@@ -255,6 +271,13 @@ QByteArray PngResource(const QString& name) {
 }
 
 QImage LoadPngResource(const QString& name) { return DecodePng(PngResource(name)); }
+
+void SetPreviewRenderer(int gameIndex, std::function<QImage()> render) {
+  if (gameIndex < 0 || gameIndex >= GameCount) return;
+  QMutexLocker lock(&CacheLock);
+  PreviewRenderers[gameIndex] = std::move(render);
+  Cache().remove(QString::number(1000 + gameIndex));
+}
 
 void SetPreviewPicture(int gameIndex, const QImage& picture) {
   if (gameIndex < 0 || gameIndex >= 30 || picture.isNull()) return;

@@ -51,6 +51,22 @@ TEST(ShellArt, PreviewsExistForEveryGameAndCanBeReplaced) {
   EXPECT_EQ(LoadPngResource("1016").pixel(10, 10), qRgb(1, 2, 3));
 }
 
+TEST(ShellArt, PreviewRenderersDrawOnlyWhenThePreviewIsFirstShown) {
+  int calls = 0;
+  SetPreviewRenderer(3, [&] {
+    ++calls;
+    QImage picture(155, 105, QImage::Format_ARGB32);
+    picture.fill(qRgb(9, 8, 7));
+    return picture;
+  });
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(LoadPngResource("1003").pixel(5, 5), qRgb(9, 8, 7));
+  LoadPngResource("1003");
+  EXPECT_EQ(calls, 1) << "drawn once, then kept";
+  SetPreviewRenderer(4, [] { return QImage(); });
+  EXPECT_EQ(LoadPngResource("1004").size(), QSize(155, 105)) << "a renderer that fails leaves the placeholder";
+}
+
 TEST(ShellArt, ContactSheetForLookingAtIt) {
   QImage sheet(3 * 80 + 2 * 165, 120, QImage::Format_ARGB32);
   sheet.fill(QColor(0, 110, 55));
