@@ -2,6 +2,7 @@
 
 #include "art/ShellArt.h"
 #include "games/castle/CastleFamilyFactories.h"
+#include "games/fortythieves/ThievesFactories.h"
 #include "games/freecell/FreeCellFactories.h"
 #include "games/klondike/KlondikeWindow.h"
 #include "games/nestor/PairingGameFactories.h"
@@ -24,4 +25,5 @@ void RegisterGameWindows() {
   RegisterPyramidFamilyWindows();
   RegisterPairingGameWindows();
   RegisterSpiderFamilyWindows();
+  RegisterThievesWindows();
 }
