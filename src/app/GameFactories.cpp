@@ -1,6 +1,7 @@
 #include "app/GameFactories.h"
 
 #include "art/ShellArt.h"
+#include "games/GamePreview.h"
 #include "games/castle/CastleFamilyFactories.h"
 #include "games/fortythieves/ThievesFactories.h"
 #include "games/freecell/FreeCellFactories.h"
@@ -18,7 +19,7 @@ constexpr int KlondikeIndex = 16;
 void RegisterGameWindows() {
   for (int size = 0; size < 3; ++size)
     GameWindows::SetFactory(KlondikeIndex, size, [size]() -> QWidget* { return CreateKlondikeWindow(size); });
-  SetPreviewRenderer(KlondikeIndex, KlondikePreviewPicture);
+  SetPreviewRenderer(KlondikeIndex, GamePreviewPicture<TKlondikeForm>);
   RegisterKlondikeFamilyWindows();
   RegisterFreeCellWindows();
   RegisterCastleFamilyWindows();

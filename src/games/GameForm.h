@@ -14,6 +14,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -205,17 +206,31 @@ protected:
   virtual std::vector<TCardPileView*> AutoplaySources() const;
   // The card a smart drag tries first on the foundations (a single Ace).
   virtual void ChooseSmartTarget(TCardPileView* source);
+  // The middle button pressed on a pile view, or on the table (null): the stock's action.
+  virtual void MiddleButtonPress(TCardPileView* view);
+  // Where the double-click action sends the top card of view: its foundation, or null to
+  // leave it. The autoplay step sounds only for cards that go to their foundation.
+  virtual TCardPileView* SendHomeTarget(TCardPileView* view, TCard* card);
+  // After a card is sent home, does view turn its new top card up? (all but the waste)
+  virtual bool TurnsUpAfterSendHome(TCardPileView* view) const;
+  // Is the undo step just peeked a turned-up card (grouped with the move before it)?
+  virtual bool IsTurnUpStep() const;
   // A pop-up menu item (also a window shortcut), put before `before` or at the end; a
   // null handler leaves the binding to the caller.
   QAction* AddMenuItem(const QString& name, const QString& caption, const QKeySequence& shortcut,
                        void (TGameForm::*handler)(QObject*), QAction* before = nullptr);
+  // Answers a drag over the view `sender`: check(target, source) may record the source's
+  // drop target, and the drop is accepted when one is recorded.
+  void AnswerDragOver(QObject* sender, TDragObjectHack* drag, bool& accept,
+                      const std::function<void(TCardPileView* target, TCardPileView* source)>& check);
   // The pile a deal comes from: the stock's, or a hidden one in games without a stock.
   TCardPile* StockPile();
   // The stock drawn as a thin block (while dealing) or fanned a little.
-  void SetStockBlock(bool block);
+  virtual void SetStockBlock(bool block);
   // The tableau's fan step from the options, for the current card size.
   int TableauSpacing() const;
-  void ApplySpacing();
+  // Gives the tableau the downward fan step of the options (at Init and on new options).
+  virtual void ApplySpacing();
   bool VegasShown() const;
   void WriteState(const char* key, bool state);
   void SetPanelText(int index, const QString& text);

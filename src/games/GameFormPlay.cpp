@@ -62,7 +62,7 @@ void TGameForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Butto
     ShowWinDialog();
     return;
   }
-  if (Button == Qt::MiddleButton) DeckPileViewClick(DeckPileView);
+  if (Button == Qt::MiddleButton) MiddleButtonPress(view);
   view->FDragArmed = false;
   if (Button != Qt::LeftButton || !view->FHitCard) return;
   if (Shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
@@ -81,7 +81,7 @@ void TGameForm::DiscardPileViewMouseDown(QObject* Sender, Qt::MouseButton Button
     ShowWinDialog();
     return;
   }
-  if (Button == Qt::MiddleButton) DeckPileViewClick(DeckPileView);
+  if (Button == Qt::MiddleButton) MiddleButtonPress(view);
   view->FDragArmed = false;
   if (Button != Qt::LeftButton || !view->FHitCard) return;
   if (Shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
@@ -97,8 +97,10 @@ void TGameForm::FormMouseDown(QObject*, Qt::MouseButton Button, Qt::KeyboardModi
     ShowWinDialog();
     return;
   }
-  if (Button == Qt::MiddleButton) DeckPileViewClick(DeckPileView);
+  if (Button == Qt::MiddleButton) MiddleButtonPress(nullptr);
 }
+
+void TGameForm::MiddleButtonPress(TCardPileView*) { DeckPileViewClick(DeckPileView); }
 
 void TGameForm::WMLButtonDown() {
   if (FGameOver) ShowWinDialog();
@@ -142,26 +144,25 @@ void TGameForm::TableauPileView1StartDrag(QObject* Sender, TDragObjectHack* Drag
   if (PreferencesDlg && PreferencesDlg->FSmartDragging && !source->FDropTarget) ChooseSmartTarget(source);
 }
 
-void TGameForm::TableauPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int,
-                                         TDragState, bool& Accept) {
-  TCardPileView* source = Source ? Source->OwnerView() : nullptr;
+void TGameForm::AnswerDragOver(QObject* sender, TDragObjectHack* drag, bool& accept,
+                               const std::function<void(TCardPileView*, TCardPileView*)>& check) {
+  TCardPileView* source = drag ? drag->OwnerView() : nullptr;
   if (!source) {
-    Accept = false;
+    accept = false;
     return;
   }
-  CanDropOnTableau(AsView(Sender), source);
-  Accept = !source->FDropTarget.isNull();
+  check(AsView(sender), source);
+  accept = !source->FDropTarget.isNull();
+}
+
+void TGameForm::TableauPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int,
+                                         TDragState, bool& Accept) {
+  AnswerDragOver(Sender, Source, Accept, [this](TCardPileView* t, TCardPileView* s) { CanDropOnTableau(t, s); });
 }
 
 void TGameForm::FoundationPile1DragOver(QObject* Sender, TDragObjectHack* Source, int, int,
                                         TDragState, bool& Accept) {
-  TCardPileView* source = Source ? Source->OwnerView() : nullptr;
-  if (!source) {
-    Accept = false;
-    return;
-  }
-  CanDropOnFoundation(AsView(Sender), source);
-  Accept = !source->FDropTarget.isNull();
+  AnswerDragOver(Sender, Source, Accept, [this](TCardPileView* t, TCardPileView* s) { CanDropOnFoundation(t, s); });
 }
 
 void TGameForm::FormDragOver(QObject*, TDragObjectHack* Source, int, int, TDragState, bool& Accept) {
@@ -215,21 +216,26 @@ void TGameForm::DiscardPileViewDblClick(QObject* Sender) {
   view->FDragArmed = false;
   TCard* top = TopCard(view);
   if (!top || !top->FFaceUp) return;
-  TCardPileView* foundation = FoundationFor(top);
-  if (!foundation) {
+  TCardPileView* target = SendHomeTarget(view, top);
+  if (!target) {
     CheckForWin();
     return;
   }
+  const bool home = target == FoundationFor(top);
   view->FCards->RemoveCard(top);
-  foundation->FCards->AddCard(top);
+  target->FCards->AddCard(top);
   view->repaint();
-  foundation->repaint();
-  FUndo->AddCardMove(view, foundation, top);
-  if (SoundManager) SoundManager->PlayAutoplayStep();
+  target->repaint();
+  FUndo->AddCardMove(view, target, top);
+  if (home && SoundManager) SoundManager->PlayAutoplayStep();
   ++FMoveCount;
-  if (view != DiscardPileView) TurnUpTopCard(view);
+  if (TurnsUpAfterSendHome(view)) TurnUpTopCard(view);
   CheckForWin();
 }
+
+TCardPileView* TGameForm::SendHomeTarget(TCardPileView*, TCard* card) { return FoundationFor(card); }
+
+bool TGameForm::TurnsUpAfterSendHome(TCardPileView* view) const { return view != DiscardPileView; }
 
 void TGameForm::CheckForWin() {
   if (FGameOver) return;
@@ -281,7 +287,7 @@ void TGameForm::Undo1Click(QObject*) {
   FUndo->PeekUndo();
   if (!FUndo->FCards) return;
   if (!UndoGameStep()) {
-    if (FUndo->FFromView == FUndo->FToView) {
+    if (IsTurnUpStep()) {
       // A turned-up card goes face down again together with the move that exposed it.
       TCardPileView* view = FUndo->FFromView;
       TCard* card = FUndo->FCards->CardAt(TopOfPile);
@@ -312,7 +318,7 @@ void TGameForm::Redo1Click(QObject*) {
     FUndo->AfterRedo();
   }
   FUndo->PeekRedo();
-  if (FUndo->FCards && FUndo->FFromView == FUndo->FToView) {
+  if (FUndo->FCards && IsTurnUpStep()) {
     TCardPileView* view = FUndo->FFromView;
     TCard* card = FUndo->FCards->CardAt(TopOfPile);
     FUndo->Redo();
@@ -326,6 +332,8 @@ void TGameForm::Redo1Click(QObject*) {
   UpdateStockStatus();
   UpdateScore(false);
 }
+
+bool TGameForm::IsTurnUpStep() const { return FUndo->FFromView == FUndo->FToView; }
 
 // ---- statistics ------------------------------------------------------------------------
 

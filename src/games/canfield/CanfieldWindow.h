@@ -6,7 +6,7 @@
 
 #include <QImage>
 
-#include "games/canfield/DrawStockForm.h"
+#include "games/DrawStockForm.h"
 
 class TCanfieldForm : public TDrawStockForm {
   Q_OBJECT

@@ -26,13 +26,6 @@ TBakersDozenForm::TBakersDozenForm(const TFormLayout& layout, const BakersDozenL
 
 TBakersDozenForm::~TBakersDozenForm() { ForgetGameWindow(BakersDozenForm, this); }
 
-void TBakersDozenForm::ApplyPreferences() {
-  ApplyBackground();
-  ApplySpacing();
-  RepaintViews();
-  update();
-}
-
 void TBakersDozenForm::FormResize(QObject*) {
   if (FTableau.size() != CastleRules::BakersDozenPiles) return;
   const int clientHeight = height();

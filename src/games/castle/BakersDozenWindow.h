@@ -14,14 +14,13 @@ public:
 
   static const TGameSpec Spec;
 
-  // The background and the tableau's spacing again, and a repaint.
-  void ApplyPreferences() override;
   // Stretches the two rows to the window's height.
   void FormResize(QObject* Sender) override;
 
 protected:
   TBakersDozenForm(const TFormLayout& layout, const BakersDozenLayouts::TRowRule& rows, QWidget* owner);
-  void InitPanels() override {}  // the piles fan downwards with the options' spacing
+  // The piles fan downwards with the options' spacing.
+  void ApplySpacing() override { TGameForm::ApplySpacing(); }
   void DealLayout(bool animate) override;
   bool EmptyPileTakesAny() const override { return false; }
 

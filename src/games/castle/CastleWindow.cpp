@@ -38,12 +38,6 @@ void TCastleForm::InitPiles() {
   }
 }
 
-void TCastleForm::InitPanels() {
-  // The rows fan to the right only; the template has just given every tableau pile the
-  // downward spacing of the options.
-  for (TCardPileView* view : FTableau) view->YOffset = 0;
-}
-
 void TCastleForm::BindHandlers(THandlerTable& t) {
   TGameForm::BindHandlers(t);
   t.Notify["TableauPileView1DblClick"] = [this](QObject* s) { TableauPileView1DblClick(s); };
@@ -53,11 +47,7 @@ void TCastleForm::BindHandlers(THandlerTable& t) {
   };
 }
 
-void TCastleForm::ApplyPreferences() {
-  ApplyBackground();
-  RepaintViews();
-  update();
-}
+
 
 // ---- dealing -------------------------------------------------------------------------
 

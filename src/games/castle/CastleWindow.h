@@ -16,8 +16,6 @@ public:
 
   bool CanDropOnTableau(TCardPileView* target, TCardPileView* source) override;
   bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) override;
-  // The background again and a repaint (the rows keep their fan).
-  void ApplyPreferences() override;
 
   // ---- handlers of the family's layouts
   void TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
@@ -30,7 +28,8 @@ protected:
   TCastleForm(const TGameSpec& spec, const TFormLayout& layout, QWidget* owner);
   void InitPiles() override;
   void BindHandlers(THandlerTable& table) override;
-  void InitPanels() override;
+  // The rows fan to the right only, whatever the options' downward spacing.
+  void ApplySpacing() override {}
   void DealLayout(bool animate) override;
   bool CanLift(TCardPileView* view, int index) override;
   void ChooseSmartTarget(TCardPileView* source) override;

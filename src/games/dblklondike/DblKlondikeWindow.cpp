@@ -28,21 +28,21 @@ TDblKlondikeForm::TDblKlondikeForm(const TFormLayout& layout, QWidget* owner)
 
 TDblKlondikeForm::~TDblKlondikeForm() { ForgetGameWindow(DblKlondikeForm, this); }
 
-void TDblKlondikeForm::Deal(bool quiet, bool newShuffle) {
-  UpdateScore(false);
-  TDrawStockForm::Deal(quiet, newShuffle);
-  // The stock keeps the steps of its layout rather than the thin block of a fresh deck.
+void TDblKlondikeForm::SetStockBlock(bool block) {
+  if (block || !DeckPileView) {
+    TDrawStockForm::SetStockBlock(block);
+    return;
+  }
   for (const TComponentLayout& c : FLayout.Components)
-    if (DeckPileView && DeckPileView->objectName() == QLatin1String(c.Name)) {
+    if (DeckPileView->objectName() == QLatin1String(c.Name)) {
       DeckPileView->XOffset = c.Props.XOffset;
       DeckPileView->YOffset = c.Props.YOffset;
       DeckPileView->repaint();
     }
-  FRedealCount = 0;
-  UpdateStockStatus();
 }
 
 void TDblKlondikeForm::DealLayout(bool animate) {
+  FRedealCount = 0;
   for (const KlondikeRules::TDealStep& step : YukonRules::DoubleKlondikeSteps()) {
     DealCardTo(FTableau[static_cast<std::size_t>(step.Pile)], step.FaceUp, animate);
     if (step.PassEnd) DealPassDone(animate);

@@ -3,7 +3,7 @@
 // Drawing one allows a single redeal; drawing three, any number. No Vegas scoring.
 // TsDblKlondikeForm and ThDblKlondikeForm are the small- and huge-card windows.
 
-#include "games/canfield/DrawStockForm.h"
+#include "games/DrawStockForm.h"
 
 class TDblKlondikeForm : public TDrawStockForm {
   Q_OBJECT
@@ -15,13 +15,14 @@ public:
 
   int FRedealCount = 0;  // redeals made in this deal
 
-  void Deal(bool quiet, bool newShuffle) override;
   void DeckPileViewClick(QObject* Sender) override;
   void UpdateStockStatus() override;
 
 protected:
   TDblKlondikeForm(const TFormLayout& layout, QWidget* owner);
   void DealLayout(bool animate) override;
+  // Dealt, the stock keeps the steps of its layout rather than the template's fan.
+  void SetStockBlock(bool block) override;
 
 private:
   // Another redeal may follow: drawing three, or before the first redeal.

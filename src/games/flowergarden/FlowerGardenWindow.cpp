@@ -40,12 +40,11 @@ void TFlowerGardenForm::InitPiles() {
     else if (name.startsWith(QLatin1String("FoundationPileView"))) FFoundations.push_back(c.View);
     else if (name == QLatin1String("ReservePileView")) ReservePileView = qobject_cast<TReservePileView*>(c.View);
   }
-  if (ReservePileView) ReservePileView->YOffset = static_cast<float>(TableauSpacing());
 }
 
-void TFlowerGardenForm::ApplyPreferences() {
+void TFlowerGardenForm::ApplySpacing() {
   if (ReservePileView) ReservePileView->YOffset = static_cast<float>(TableauSpacing());
-  TGameForm::ApplyPreferences();
+  TGameForm::ApplySpacing();
 }
 
 void TFlowerGardenForm::BindHandlers(THandlerTable& t) {

@@ -20,7 +20,6 @@ public:
 
   bool CanDropOnTableau(TCardPileView* target, TCardPileView* source) override;
   bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) override;
-  void ApplyPreferences() override;
   // Every reserve card's FPos becomes its index there (0 the bottom).
   void RenumberReserve();
   // The send-home action on one card of a pile (the reserve's card under the mouse, or
@@ -37,6 +36,8 @@ public:
 
 protected:
   TFlowerGardenForm(const TFormLayout& layout, QWidget* owner);
+  // The reserve fans downwards with the tableau's spacing.
+  void ApplySpacing() override;
   void InitPiles() override;
   void BindHandlers(THandlerTable& table) override;
   void DealLayout(bool animate) override;

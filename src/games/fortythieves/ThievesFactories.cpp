@@ -49,5 +49,5 @@ void RegisterThievesWindows() {
     GameWindows::SetFactory(IndianPatienceListIndex, size, [size] { return CreateIndianPatienceWindow(size); });
   }
   for (int index : {FortyThievesListIndex, IndianPatienceListIndex})
-    SetPreviewPicture(index, ThievesPreviewPicture(index));
+    SetPreviewRenderer(index, [index] { return ThievesPreviewPicture(index); });
 }

@@ -138,14 +138,6 @@ TTarget SendHomeTarget(const TTable& table, const TCard* card) {
   return {};
 }
 
-TTarget AutoplaySource(const TTable& table) {
-  for (int i = 0; i < static_cast<int>(table.FreeCells.size()); ++i)
-    if (FoundationFor(table, table.FreeCells[i]->CardAt(TopOfPile)) >= 0) return {TTargetKind::FreeCell, i};
-  for (int i = 0; i < static_cast<int>(table.Tableau.size()); ++i)
-    if (FoundationFor(table, table.Tableau[i]->CardAt(TopOfPile)) >= 0) return {TTargetKind::Tableau, i};
-  return {};
-}
-
 bool IsWon(const TTable& table) {
   int home = 0;
   for (const TCardPile* pile : table.Foundations) home += pile->Count();

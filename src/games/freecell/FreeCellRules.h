@@ -97,9 +97,6 @@ TTarget SmartTarget(const TVariant& variant, const TTable& table, const TCardPil
 TTarget SendHomeTarget(const TTable& table, const TCard* card);
 // The foundation a card fits, or -1.
 int FoundationFor(const TTable& table, const TCard* card);
-// Autoplay's next source: the first free cell, then the first column, whose top card fits
-// a foundation; Kind None when nothing fits.
-TTarget AutoplaySource(const TTable& table);
 bool IsWon(const TTable& table);
 
 }  // namespace FreeCellRules

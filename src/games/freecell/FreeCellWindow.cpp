@@ -111,32 +111,28 @@ void TFreeCellForm::DealLayout(bool animate) {
 
 // ---- pressing ------------------------------------------------------------------------
 
-void TFreeCellForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
-                                              Qt::KeyboardModifiers Shift, int, int) {
-  TCardPileView* view = AsView(Sender);
-  if (!view) return;
-  if (FGameOver) {
-    ShowWinDialog();
-    return;
-  }
-  view->FDragArmed = false;
-  if (Button == Qt::MiddleButton) {
-    SendHome(view);
-    return;
-  }
-  if (Button != Qt::LeftButton) return;
-  if (Shift & (Qt::ShiftModifier | Qt::ControlModifier)) {
-    SendHome(view);
-    return;
-  }
-  if (!view->FHitCard) return;
+bool TFreeCellForm::CanLift(TCardPileView* view, int index) {
   const int cells = EmptyFreeCells();
   const int columns = EmptyColumns();
   FEmptyColumnLimit = EmptyColumnLimit(FVariant, cells, columns);
-  const int index = view->FCards->CardIndex(view->FHitCard);
-  if (view->FCards->Count() - index > LiftLimit(FVariant, cells, columns)) return;
-  if (!IsRun(view->FCards, index, FVariant.SameSuit)) return;
-  view->FDragArmed = true;
+  if (view->FCards->Count() - index > LiftLimit(FVariant, cells, columns)) return false;
+  return IsRun(view->FCards, index, FVariant.SameSuit);
+}
+
+void TFreeCellForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
+                                              Qt::KeyboardModifiers Shift, int X, int Y) {
+  TCardPileView* view = AsView(Sender);
+  if (view && !FGameOver && Button == Qt::LeftButton && !view->FHitCard &&
+      (Shift & (Qt::ShiftModifier | Qt::ControlModifier))) {
+    SendHome(view);
+    return;
+  }
+  TGameForm::TableauPileView1MouseDown(Sender, Button, Shift, X, Y);
+}
+
+void TFreeCellForm::MiddleButtonPress(TCardPileView* view) {
+  if (view) SendHome(view);
+  else TGameForm::MiddleButtonPress(view);
 }
 
 void TFreeCellForm::FreePileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
@@ -186,13 +182,7 @@ bool TFreeCellForm::CanDropOnFreeCell(TCardPileView* target, TCardPileView* sour
 
 void TFreeCellForm::FreePileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int, TDragState,
                                           bool& Accept) {
-  TCardPileView* source = Source ? Source->OwnerView() : nullptr;
-  if (!source) {
-    Accept = false;
-    return;
-  }
-  CanDropOnFreeCell(AsView(Sender), source);
-  Accept = !source->FDropTarget.isNull();
+  AnswerDragOver(Sender, Source, Accept, [this](TCardPileView* t, TCardPileView* s) { CanDropOnFreeCell(t, s); });
 }
 
 void TFreeCellForm::FoundPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int X, int Y,
@@ -209,29 +199,14 @@ void TFreeCellForm::ChooseSmartTarget(TCardPileView* source) {
 
 void TFreeCellForm::TableauPileView1DblClick(QObject* Sender) { SendHome(AsView(Sender)); }
 
-void TFreeCellForm::SendHome(TCardPileView* view) {
-  if (!view || FGameOver) return;
-  view->FDragArmed = false;
-  TCard* card = view->FCards->CardAt(TopOfPile);
-  if (!card) return;
-  const TTarget target = SendHomeTarget(Table(), card);
-  if (TCardPileView* home = TargetView(target)) {
-    view->FCards->RemoveCard(card);
-    home->FCards->AddCard(card);
-    view->repaint();
-    home->repaint();
-    if (target.Kind == TTargetKind::Foundation && SoundManager) SoundManager->PlayAutoplayStep();
-    ++FMoveCount;
-    FUndo->AddCardMove(view, home, card);
-  }
-  CheckForWin();
+TCardPileView* TFreeCellForm::SendHomeTarget(TCardPileView*, TCard* card) {
+  return TargetView(FreeCellRules::SendHomeTarget(Table(), card));
 }
 
-void TFreeCellForm::Autoplay() {
-  if (!FAutoplay || FGameOver) return;
-  // Each card sent home runs the win check, which comes back here for the next one.
-  const TTarget source = AutoplaySource(Table());
-  if (TCardPileView* view = TargetView(source)) SendHome(view);
+std::vector<TCardPileView*> TFreeCellForm::AutoplaySources() const {
+  std::vector<TCardPileView*> sources = FFreeCells;
+  sources.insert(sources.end(), FTableau.begin(), FTableau.end());
+  return sources;
 }
 
 // ---- card-size variants --------------------------------------------------------------------

@@ -28,12 +28,12 @@ public:
   bool CanDropOnTableau(TCardPileView* target, TCardPileView* source) override;
   bool CanDropOnFoundation(TCardPileView* target, TCardPileView* source) override;
   virtual bool CanDropOnFreeCell(TCardPileView* target, TCardPileView* source);
-  void Autoplay() override;
   // Sends the pile's top card home: to a foundation, else to the first empty free cell;
   // then the win check, whether or not a card moved.
-  virtual void SendHome(TCardPileView* view);
+  void SendHome(TCardPileView* view) { DiscardPileViewDblClick(view); }
 
   // ---- handlers of the family's layouts
+  // Shift or Ctrl sends the top card home even when pressed below it.
   void TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                                  int X, int Y) override;
   virtual void FreePileView1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
@@ -52,6 +52,13 @@ protected:
   void ShuffleDeck(TCardPile* pile) override;
   void DealLayout(bool animate) override;
   void ChooseSmartTarget(TCardPileView* source) override;
+  // A column lifts a run as long as the empty free cells and columns allow.
+  bool CanLift(TCardPileView* view, int index) override;
+  // The middle button on a column sends its top card home.
+  void MiddleButtonPress(TCardPileView* view) override;
+  TCardPileView* SendHomeTarget(TCardPileView* view, TCard* card) override;
+  // Free cells first, then the columns.
+  std::vector<TCardPileView*> AutoplaySources() const override;
   // The piles' card lists by role, for the rules.
   FreeCellRules::TTable Table() const;
   TCardPileView* TargetView(const FreeCellRules::TTarget& target) const;

@@ -68,20 +68,10 @@ void TLucieForm::AddGameMenuItems(QMenu* menu) {
 }
 
 void TLucieForm::InitPanels() {
-  // The fans spread to the right only; the template has just given the tableau the
-  // downward spacing of the options.
-  for (TCardPileView* view : FTableau) view->YOffset = 0;
   if (GameStatusBar->Panels().Count() <= LucieLayouts::ShufflePanel) return;
   TwkStatusPanel* panel = GameStatusBar->Panels().Items(LucieLayouts::ShufflePanel);
   panel->SetHint(QStringLiteral("Click to shuffle"));
   panel->OnClick = [this](TwkStatusPanel*) { Shuffle1Click(Shuffle1); };
-}
-
-void TLucieForm::ApplyPreferences() {
-  ApplyBackground();
-  UpdateScore(false);
-  RepaintViews();
-  update();
 }
 
 std::vector<TCardPile*> TLucieForm::FanPiles() const {
@@ -253,29 +243,20 @@ bool TLucieForm::UndoGameStep() {
   return true;
 }
 
-void TLucieForm::Redo1Click(QObject*) {
-  if (!Redo1->isEnabled()) return;
-  FUndo->PeekRedo();
-  if (!FUndo->FCards) return;
-  TCardPileView* from = FUndo->FFromView;
-  TCardPileView* to = FUndo->FToView;
-  if (from == to) {
-    from->FCards->FList = FUndo->FCards->FList;
-    if (FDrawnCard && from->FCards->CardIndex(FDrawnCard) >= 0) {
-      from->FCards->RemoveCard(FDrawnCard);
-      from->FCards->AddCard(FDrawnCard);
-    }
-    FDrawUsed = true;
-    FUndo->Redo();
-  } else {
-    FUndo->Redo();
-    if (to) to->repaint();
+bool TLucieForm::RedoGameStep() {
+  if (FUndo->FFromView != FUndo->FToView) return false;
+  // The draw again: the fan takes its order from before and the drawn card goes on top.
+  TCardPileView* fan = FUndo->FFromView;
+  fan->FCards->FList = FUndo->FCards->FList;
+  if (FDrawnCard && fan->FCards->CardIndex(FDrawnCard) >= 0) {
+    fan->FCards->RemoveCard(FDrawnCard);
+    fan->FCards->AddCard(FDrawnCard);
   }
-  if (from) from->repaint();
+  FDrawUsed = true;
+  FUndo->Redo();
+  fan->repaint();
   FUndo->AfterRedo();
-  ++FMoveCount;
-  if (SoundManager) SoundManager->PlayRedo();
-  UpdateScore(false);
+  return true;
 }
 
 // ---- card-size variants --------------------------------------------------------------------

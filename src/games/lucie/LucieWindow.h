@@ -21,7 +21,6 @@ public:
 
   int UpdateScore(bool reset) override;
   void CheckForWin() override;
-  void ApplyPreferences() override;
 
   // ---- handlers of the layouts
   virtual void CardPileView1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
@@ -32,8 +31,6 @@ public:
                                      bool& Accept);
   virtual void CardPileView1EndDrag(QObject* Sender, QObject* Target, int X, int Y);
   virtual void Shuffle1Click(QObject* Sender);
-  // A draw step redoes as a draw, never as a card turned up with the step before it.
-  void Redo1Click(QObject* Sender) override;
 
 protected:
   TLucieForm(const TFormLayout& layout, QWidget* owner);
@@ -43,6 +40,11 @@ protected:
   void InitPanels() override;
   void DealLayout(bool animate) override;
   bool UndoGameStep() override;
+  bool RedoGameStep() override;
+  // A step within one fan is the draw, never a card turned up with the step before it.
+  bool IsTurnUpStep() const override { return false; }
+  // The fans spread to the right only, whatever the options' downward spacing.
+  void ApplySpacing() override {}
 
 private:
   // Pulls the buried card to the top of its fan, the deal's one draw.

@@ -2,45 +2,19 @@
 
 #include "art/ShellArt.h"
 #include "engine/Card.h"
+#include "games/GamePreview.h"
 #include "games/acesup/AcesUpWindow.h"
 #include "games/montana/MontanaWindow.h"
 #include "games/nestor/NestorWindow.h"
 #include "games/queenitaly/QueenItalyWindow.h"
 #include "shell/GameWindows.h"
-#include "widgets/FormPlacement.h"
-
-namespace {
-
-template <class T>
-QImage PreviewOf() {
-  const int previous = TCard::GetCardSize();
-  const bool threeD = TCard::IsThreeD(), aged = TCard::IsAged();
-  TCard::SetCardSize(CS_LARGE, threeD, aged);
-  QImage picture;
-  {
-    // Never shown, and it leaves the settings file alone (no placement, no deal number).
-    T form;
-    form.FormPlacement1->Active = false;
-    form.Init();
-    const int tableHeight = form.height() - form.FormLayout().StatusBarHeight;
-    const QImage table = form.grab(QRect(0, 0, form.width(), tableHeight)).toImage();
-    picture = table.scaled(155, 105, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                  .convertToFormat(QImage::Format_RGB32);
-    form.FormClose(&form);
-  }
-  if (previous >= CS_SMALL && previous <= CS_HUGE)
-    TCard::SetCardSize(static_cast<_CardSize>(previous), threeD, aged);
-  return picture;
-}
-
-}  // namespace
 
 QImage PairingGamePreviewPicture(int listIndex) {
   switch (listIndex) {
-    case AcesUpListIndex: return PreviewOf<TAcesUpForm>();
-    case NestorListIndex: return PreviewOf<TNestorForm>();
-    case MontanaListIndex: return PreviewOf<TMontanaForm>();
-    case QueenItalyListIndex: return PreviewOf<TQueenItalyForm>();
+    case AcesUpListIndex: return GamePreviewPicture<TAcesUpForm>();
+    case NestorListIndex: return GamePreviewPicture<TNestorForm>();
+    case MontanaListIndex: return GamePreviewPicture<TMontanaForm>();
+    case QueenItalyListIndex: return GamePreviewPicture<TQueenItalyForm>();
     default: return {};
   }
 }
@@ -53,5 +27,5 @@ void RegisterPairingGameWindows() {
     GameWindows::SetFactory(QueenItalyListIndex, size, [size] { return CreateQueenItalyWindow(size); });
   }
   for (int index : {AcesUpListIndex, MontanaListIndex, NestorListIndex, QueenItalyListIndex})
-    SetPreviewPicture(index, PairingGamePreviewPicture(index));
+    SetPreviewRenderer(index, [index] { return PairingGamePreviewPicture(index); });
 }

@@ -215,13 +215,7 @@ void TPairingForm::PyramidPileViewStartDrag(QObject* Sender, TDragObjectHack* Dr
 
 void TPairingForm::PyramidPileViewDragOver(QObject* Sender, TDragObjectHack* Source, int X, int Y, TDragState,
                                            bool& Accept) {
-  TCardPileView* source = Source ? Source->OwnerView() : nullptr;
-  if (!source) {
-    Accept = false;
-    return;
-  }
-  CanPair(AsView(Sender), source, X, Y);
-  Accept = !source->FDropTarget.isNull();
+  AnswerDragOver(Sender, Source, Accept, [this, X, Y](TCardPileView* t, TCardPileView* s) { CanPair(t, s, X, Y); });
 }
 
 void TPairingForm::DiscardPileViewDragOver(QObject*, TDragObjectHack* Source, int, int, TDragState, bool& Accept) {

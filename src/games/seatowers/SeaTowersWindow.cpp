@@ -130,13 +130,7 @@ bool TSeaHavenForm::CanDropOnFreeCell(TCardPileView* target, TCardPileView* sour
 
 void TSeaHavenForm::FreePileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int, TDragState,
                                           bool& Accept) {
-  TCardPileView* source = Source ? Source->OwnerView() : nullptr;
-  if (!source) {
-    Accept = false;
-    return;
-  }
-  CanDropOnFreeCell(AsView(Sender), source);
-  Accept = !source->FDropTarget.isNull();
+  AnswerDragOver(Sender, Source, Accept, [this](TCardPileView* t, TCardPileView* s) { CanDropOnFreeCell(t, s); });
 }
 
 void TSeaHavenForm::FoundPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int X, int Y,

@@ -57,5 +57,5 @@ void RegisterSpiderFamilyWindows() {
   }
   for (int index : {SpiderListIndex, ScorpionListIndex, Scorpion2ListIndex, SimpleSimonListIndex,
                     DoubleScorpionListIndex})
-    SetPreviewPicture(index, SpiderFamilyPreviewPicture(index));
+    SetPreviewRenderer(index, [index] { return SpiderFamilyPreviewPicture(index); });
 }

@@ -2,6 +2,7 @@
 
 #include "art/ShellArt.h"
 #include "engine/Card.h"
+#include "games/GamePreview.h"
 #include "games/canfield/CanfieldWindow.h"
 #include "games/dblklondike/DblKlondikeWindow.h"
 #include "games/yukon/AustralianWindow.h"
@@ -9,48 +10,21 @@
 #include "games/yukon/RussianWindow.h"
 #include "games/yukon/YukonWindow.h"
 #include "shell/GameWindows.h"
-#include "widgets/FormPlacement.h"
-
-namespace {
-
-template <class T>
-QImage PreviewOf() {
-  const int previous = TCard::GetCardSize();
-  const bool threeD = TCard::IsThreeD(), aged = TCard::IsAged();
-  TCard::SetCardSize(CS_LARGE, threeD, aged);
-  QImage picture;
-  {
-    // Never shown, and it leaves the settings file alone (no placement, no deal number).
-    T form;
-    form.FormPlacement1->Active = false;
-    form.Init();
-    const int tableHeight = form.height() - form.FormLayout().StatusBarHeight;
-    const QImage table = form.grab(QRect(0, 0, form.width(), tableHeight)).toImage();
-    picture = table.scaled(155, 105, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                  .convertToFormat(QImage::Format_RGB32);
-    form.FormClose(&form);
-  }
-  if (previous >= CS_SMALL && previous <= CS_HUGE)
-    TCard::SetCardSize(static_cast<_CardSize>(previous), threeD, aged);
-  return picture;
-}
-
-}  // namespace
 
 QImage KlondikeFamilyPreviewPicture(int listIndex) {
   switch (listIndex) {
     case CanfieldListIndex:
-      return PreviewOf<TCanfieldForm>();
+      return GamePreviewPicture<TCanfieldForm>();
     case DoubleKlondikeListIndex:
-      return PreviewOf<TDblKlondikeForm>();
+      return GamePreviewPicture<TDblKlondikeForm>();
     case YukonListIndex:
-      return PreviewOf<TYukonForm>();
+      return GamePreviewPicture<TYukonForm>();
     case RussianListIndex:
-      return PreviewOf<TRussianForm>();
+      return GamePreviewPicture<TRussianForm>();
     case AustralianListIndex:
-      return PreviewOf<TAustralianForm>();
+      return GamePreviewPicture<TAustralianForm>();
     case DoubleYukonListIndex:
-      return PreviewOf<TDoubleYukonForm>();
+      return GamePreviewPicture<TDoubleYukonForm>();
     default:
       return {};
   }
@@ -67,5 +41,5 @@ void RegisterKlondikeFamilyWindows() {
   }
   for (int index : {CanfieldListIndex, DoubleKlondikeListIndex, YukonListIndex, RussianListIndex,
                     AustralianListIndex, DoubleYukonListIndex})
-    SetPreviewPicture(index, KlondikeFamilyPreviewPicture(index));
+    SetPreviewRenderer(index, [index] { return KlondikeFamilyPreviewPicture(index); });
 }

@@ -1,8 +1,8 @@
 #pragma once
 // A game window whose stock turns one or three cards onto a waste: the draw-mode menu
 // items and option, the statistics section of each mode, and the undo and redo of stock
-// steps (turns and redeals). Canfield and Double Klondike share it; each states its own
-// stock click.
+// steps (turns and redeals). Klondike, Canfield and Double Klondike share it; each states
+// its own stock click.
 
 #include "games/GameForm.h"
 

@@ -1,4 +1,4 @@
-#include "games/canfield/DrawStockForm.h"
+#include "games/DrawStockForm.h"
 
 #include <QAction>
 #include <QMenu>
