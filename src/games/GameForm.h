@@ -189,6 +189,10 @@ protected:
   void DealCardTo(TCardPileView* view, bool faceUp, bool animate);
   // After each pass of an animated deal: the stock repaints and the deal sound plays.
   void DealPassDone(bool animate);
+  // The frame every drop rule shares: another real view (holding dragged cards when
+  // needsCards), the game's rule, then the target recorded in the source (never cleared here).
+  bool DropIf(TCardPileView* target, TCardPileView* source, const std::function<bool()>& rule,
+              bool needsCards = false);
   // May the card at index of view be taken (with those above it)?
   virtual bool CanLift(TCardPileView* view, int index);
   // The foundation a single card would go to by the double-click action, or null.

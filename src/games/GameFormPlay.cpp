@@ -112,18 +112,25 @@ void TGameForm::DeckPileViewClick(QObject*) {
 
 // ---- dragging --------------------------------------------------------------------------
 
-bool TGameForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!KlondikeRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front())) return false;
+bool TGameForm::DropIf(TCardPileView* target, TCardPileView* source,
+                       const std::function<bool()>& rule, bool needsCards) {
+  if (!target || !source || target == source) return false;
+  if (needsCards && source->FDragPile->Count() == 0) return false;
+  if (!rule()) return false;
   source->FDropTarget = target;
   return true;
 }
 
+bool TGameForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
+  return DropIf(target, source, [&] {
+    return KlondikeRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front());
+  }, true);
+}
+
 bool TGameForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!KlondikeRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return KlondikeRules::CanDropOnFoundation(target->FCards, source->FDragPile);
+  });
 }
 
 void TGameForm::ChooseSmartTarget(TCardPileView* source) {

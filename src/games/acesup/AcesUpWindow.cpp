@@ -109,10 +109,10 @@ void TAcesUpForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton But
 }
 
 bool TAcesUpForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || target->FCards->Count() > 0) return false;
-  if (std::find(FTableau.begin(), FTableau.end(), target) == FTableau.end()) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return target->FCards->Count() == 0 &&
+           std::find(FTableau.begin(), FTableau.end(), target) != FTableau.end();
+  });
 }
 
 void TAcesUpForm::ChooseSmartTarget(TCardPileView* source) {

@@ -105,12 +105,10 @@ bool TCanfieldForm::CanLift(TCardPileView* view, int index) {
 }
 
 bool TCanfieldForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!CanfieldRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front(),
-                                       ReservePileView->FCards->Count() == 0, FSuperiorRules))
-    return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return CanfieldRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front(),
+                                           ReservePileView->FCards->Count() == 0, FSuperiorRules);
+  }, true);
 }
 
 bool TCanfieldForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
@@ -118,16 +116,15 @@ bool TCanfieldForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* so
 }
 
 bool TCanfieldForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source, bool fromSourceTop) {
-  if (!target || !source || target == source) return false;
-  const TCard* card = nullptr;
-  if (fromSourceTop) {
-    card = TopCard(source);
-  } else if (source->FDragPile->Count() == 1) {
-    card = source->FDragPile->FList.front();
-  }
-  if (!CanfieldRules::FitsFoundation(target->FCards, card, FBaseRank)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    const TCard* card = nullptr;
+    if (fromSourceTop) {
+      card = TopCard(source);
+    } else if (source->FDragPile->Count() == 1) {
+      card = source->FDragPile->FList.front();
+    }
+    return CanfieldRules::FitsFoundation(target->FCards, card, FBaseRank);
+  });
 }
 
 TCardPileView* TCanfieldForm::FoundationFor(TCard* card) {

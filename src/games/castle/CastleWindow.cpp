@@ -93,17 +93,15 @@ void TCastleForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton But
 void TCastleForm::TableauPileView1DblClick(QObject* Sender) { DiscardPileViewDblClick(Sender); }
 
 bool TCastleForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!CastleRules::CanDropOnTableau(target->FCards, source->FDragPile, EmptyPileTakesAny())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return CastleRules::CanDropOnTableau(target->FCards, source->FDragPile, EmptyPileTakesAny());
+  });
 }
 
 bool TCastleForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!CastleRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return CastleRules::CanDropOnFoundation(target->FCards, source->FDragPile);
+  });
 }
 
 void TCastleForm::FoundationPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int X, int Y,

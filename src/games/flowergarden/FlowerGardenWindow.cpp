@@ -114,17 +114,15 @@ void TFlowerGardenForm::TableauPileView1DblClick(QObject* Sender) {
 }
 
 bool TFlowerGardenForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!CastleRules::CanDropOnTableau(target->FCards, source->FDragPile, true)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return CastleRules::CanDropOnTableau(target->FCards, source->FDragPile, true);
+  });
 }
 
 bool TFlowerGardenForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!CastleRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return CastleRules::CanDropOnFoundation(target->FCards, source->FDragPile);
+  });
 }
 
 void TFlowerGardenForm::FoundationPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int X, int Y,

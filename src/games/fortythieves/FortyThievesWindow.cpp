@@ -52,10 +52,10 @@ void TFortyThievesForm::DealLayout(bool animate) {
 }
 
 bool TFortyThievesForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() != 1) return false;
-  if (!FortyThievesRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return source->FDragPile->Count() == 1 &&
+           FortyThievesRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front());
+  });
 }
 
 // ---- stock and peek dialog -------------------------------------------------------------

@@ -157,27 +157,23 @@ void TFreeCellForm::FreePileView1MouseDown(QObject* Sender, Qt::MouseButton Butt
 // ---- dragging ------------------------------------------------------------------------
 
 bool TFreeCellForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  const TCardPile* drag = source->FDragPile;
-  if (!FreeCellRules::CanDropOnTableau(FVariant, target->FCards, drag->FList.front(), drag->Count(),
-                                       FEmptyColumnLimit))
-    return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    const TCardPile* drag = source->FDragPile;
+    return FreeCellRules::CanDropOnTableau(FVariant, target->FCards, drag->FList.front(), drag->Count(),
+                                           FEmptyColumnLimit);
+  }, true);
 }
 
 bool TFreeCellForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!FreeCellRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return FreeCellRules::CanDropOnFoundation(target->FCards, source->FDragPile);
+  });
 }
 
 bool TFreeCellForm::CanDropOnFreeCell(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!FreeCellRules::CanDropOnFreeCell(target->FCards, source->FDragPile->Count())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return FreeCellRules::CanDropOnFreeCell(target->FCards, source->FDragPile->Count());
+  });
 }
 
 void TFreeCellForm::FreePileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int, TDragState,

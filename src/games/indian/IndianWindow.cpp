@@ -45,11 +45,10 @@ void TIndianPatienceForm::DealLayout(bool animate) {
 // ---- moves ---------------------------------------------------------------------------------
 
 bool TIndianPatienceForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() != 1) return false;
-  if (!IndianRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front(), FBottomCards))
-    return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return source->FDragPile->Count() == 1 &&
+           IndianRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front(), FBottomCards);
+  });
 }
 
 void TIndianPatienceForm::ChooseSmartTarget(TCardPileView* source) {

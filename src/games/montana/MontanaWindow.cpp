@@ -227,11 +227,10 @@ void TMontanaForm::CardPileView1DblClick(QObject* Sender) {
 }
 
 bool TMontanaForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  const int place = PlaceOf(target);
-  if (place < 0 || !FitsGap(Piles().data(), place, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    const int place = PlaceOf(target);
+    return place >= 0 && FitsGap(Piles().data(), place, source->FDragPile->FList.front());
+  }, true);
 }
 
 void TMontanaForm::CardPileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int, TDragState,

@@ -70,13 +70,11 @@ void TNestorForm::DealLayout(bool animate) {
 // ---- pairing -------------------------------------------------------------------------------
 
 bool TNestorForm::CanPair(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  const bool pile = std::find(FTableau.begin(), FTableau.end(), target) != FTableau.end() ||
-                    std::find(FReserve.begin(), FReserve.end(), target) != FReserve.end();
-  if (!pile) return false;
-  if (!NestorRules::Pairs(source->FDragPile->FList.front(), target->FCards->CardAt(TopOfPile))) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    const bool pile = std::find(FTableau.begin(), FTableau.end(), target) != FTableau.end() ||
+                      std::find(FReserve.begin(), FReserve.end(), target) != FReserve.end();
+    return pile && NestorRules::Pairs(source->FDragPile->FList.front(), target->FCards->CardAt(TopOfPile));
+  }, true);
 }
 
 bool TNestorForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {

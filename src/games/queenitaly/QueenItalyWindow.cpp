@@ -170,22 +170,22 @@ void TQueenItalyForm::DiscardPileViewDblClick(QObject* Sender) {
 bool TQueenItalyForm::CanLift(TCardPileView* view, int index) { return index == view->FCards->Count() - 1; }
 
 bool TQueenItalyForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() != 1) return false;
-  if (std::find(FTableau.begin(), FTableau.end(), target) == FTableau.end()) return false;
-  const bool empty = DeckPileView->FCards->Count() == 0 && FDiscardView->FCards->Count() == 0;
-  if (!QueenItalyRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front(),
-                                         source == TerracePileView, empty))
-    return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    if (source->FDragPile->Count() != 1) return false;
+    if (std::find(FTableau.begin(), FTableau.end(), target) == FTableau.end()) return false;
+    const bool empty = DeckPileView->FCards->Count() == 0 && FDiscardView->FCards->Count() == 0;
+    return QueenItalyRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front(),
+                                             source == TerracePileView, empty);
+  });
 }
 
 bool TQueenItalyForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!FBaseChosen || !target || !source || target == source || source->FDragPile->Count() != 1) return false;
-  if (std::find(FFoundations.begin(), FFoundations.end(), target) == FFoundations.end()) return false;
-  if (!FitsFoundation(target->FCards, source->FDragPile->FList.front(), FBaseRank)) return false;
-  source->FDropTarget = target;
-  return true;
+  if (!FBaseChosen) return false;
+  return DropIf(target, source, [&] {
+    if (source->FDragPile->Count() != 1) return false;
+    if (std::find(FFoundations.begin(), FFoundations.end(), target) == FFoundations.end()) return false;
+    return FitsFoundation(target->FCards, source->FDragPile->FList.front(), FBaseRank);
+  });
 }
 
 void TQueenItalyForm::ChooseSmartTarget(TCardPileView* source) {

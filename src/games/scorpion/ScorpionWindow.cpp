@@ -129,10 +129,9 @@ void TScorpionForm::DeckPileViewMouseDown(QObject* Sender, Qt::MouseButton Butto
 }
 
 bool TScorpionForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!ScorpionRules::CanDropInSuit(target->FCards, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return ScorpionRules::CanDropInSuit(target->FCards, source->FDragPile->FList.front());
+  }, true);
 }
 
 // ---- the stock -------------------------------------------------------------------------

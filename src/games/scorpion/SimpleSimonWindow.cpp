@@ -30,10 +30,9 @@ bool TSimpleSimonForm::CanLift(TCardPileView* view, int index) {
 }
 
 bool TSimpleSimonForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!ScorpionRules::CanDropAnySuit(target->FCards, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return ScorpionRules::CanDropAnySuit(target->FCards, source->FDragPile->FList.front());
+  }, true);
 }
 
 void TSimpleSimonForm::ChooseSmartTarget(TCardPileView* source) {

@@ -108,24 +108,21 @@ void TSeaHavenForm::FreePileView1MouseDown(QObject* Sender, Qt::MouseButton Butt
 void TSeaHavenForm::TableauPileView1DblClick(QObject* Sender) { DiscardPileViewDblClick(Sender); }
 
 bool TSeaHavenForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!SeaTowersRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return SeaTowersRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front());
+  }, true);
 }
 
 bool TSeaHavenForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!SeaTowersRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return SeaTowersRules::CanDropOnFoundation(target->FCards, source->FDragPile);
+  });
 }
 
 bool TSeaHavenForm::CanDropOnFreeCell(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!SeaTowersRules::CanDropOnFreeCell(target->FCards, source->FDragPile->Count())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return SeaTowersRules::CanDropOnFreeCell(target->FCards, source->FDragPile->Count());
+  });
 }
 
 void TSeaHavenForm::FreePileView1DragOver(QObject* Sender, TDragObjectHack* Source, int, int, TDragState,

@@ -128,17 +128,15 @@ void TSpiderForm::TableauPile1MouseDown(QObject* Sender, Qt::MouseButton Button,
 }
 
 bool TSpiderForm::CanDropOnTableau(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!SpiderRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return SpiderRules::CanDropOnTableau(target->FCards, source->FDragPile->FList.front());
+  }, true);
 }
 
 bool TSpiderForm::CanDropOnFoundation(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source) return false;
-  if (!SpiderRules::CanDropOnFoundation(target->FCards, source->FDragPile)) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return SpiderRules::CanDropOnFoundation(target->FCards, source->FDragPile);
+  });
 }
 
 TCardPileView* TSpiderForm::FoundationFor(TCard*) { return nullptr; }  // only whole suits go home

@@ -69,10 +69,9 @@ bool TYukonForm::CanLift(TCardPileView* view, int index) {
 }
 
 bool TYukonForm::CanDropInSuit(TCardPileView* target, TCardPileView* source) {
-  if (!target || !source || target == source || source->FDragPile->Count() == 0) return false;
-  if (!YukonRules::CanDropInSuit(target->FCards, source->FDragPile->FList.front())) return false;
-  source->FDropTarget = target;
-  return true;
+  return DropIf(target, source, [&] {
+    return YukonRules::CanDropInSuit(target->FCards, source->FDragPile->FList.front());
+  }, true);
 }
 
 // ---- card-size variants --------------------------------------------------------------------
