@@ -98,46 +98,9 @@ inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1005, .ClientHei
 namespace RussianLayouts {
 using namespace YukonFamilyLayouts;
 
-inline constexpr TComponentLayout LargeComponents[] = {
-    {"FoundationPile1", Pile, 296, 8, 80, 125, Top, FoundationProps, FoundationEvents},
-    {"FoundationPile2", Pile, 392, 8, 80, 125, Top, FoundationProps, FoundationEvents},
-    {"FoundationPile3", Pile, 488, 8, 80, 125, Top, FoundationProps, FoundationEvents},
-    {"FoundationPile4", Pile, 584, 8, 80, 125, Top, FoundationProps, FoundationEvents},
-    {"TableauPileView1", Pile, 8, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView2", Pile, 104, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView3", Pile, 200, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView4", Pile, 296, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView5", Pile, 392, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView6", Pile, 488, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView7", Pile, 584, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
-};
-inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 130, 1},
-    {"ScorePanel", 80, 2}};
-inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHeight = 580,
-                              .MinWidth = 672, .MinHeight = 480, .StatusBarHeight = 26,
-                              .Components = LargeComponents, .Panels = LargePanels};
-
-inline constexpr TComponentLayout SmallComponents[] = {
-    {"FoundationPile1", Pile, 249, 8, 61, 95, Top, FoundationProps, FoundationEvents},
-    {"FoundationPile2", Pile, 321, 8, 61, 95, Top, FoundationProps, FoundationEvents},
-    {"FoundationPile3", Pile, 393, 8, 61, 95, Top, FoundationProps, FoundationEvents},
-    {"FoundationPile4", Pile, 465, 8, 61, 95, Top, FoundationProps, FoundationEvents},
-    {"TableauPileView1", Pile, 33, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView2", Pile, 105, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView3", Pile, 177, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView4", Pile, 249, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView5", Pile, 321, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView6", Pile, 393, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-    {"TableauPileView7", Pile, 465, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
-};
-inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 95, 1},
-    {"ScorePanel", 70, 2}};
-inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 560, .ClientHeight = 450,
-                              .MinWidth = 560, .MinHeight = 300, .FontHeight = 11,
-                              .StatusBarHeight = 22, .PlacementPrefix = "s",
-                              .Components = SmallComponents, .Panels = SmallPanels};
+// The large and small tables are Yukon's; only the huge window differs.
+inline constexpr const TFormLayout& Large = YukonLayouts::Large;
+inline constexpr const TFormLayout& Small = YukonLayouts::Small;
 
 inline constexpr TComponentLayout HugeComponents[] = {
     {"FoundationPile1", Pile, 424, 8, 120, 188, Top, FoundationProps, FoundationEvents},
