@@ -49,6 +49,37 @@ TEST_F(TDoubleKlondikeTest, DealOneLaysNinePilesFromTwoDecks) {
   EXPECT_FLOAT_EQ(StockView()->XOffset, 0.8f);
 }
 
+// Records the stock's steps each time it paints.
+class TStepRecorder : public QObject {
+public:
+  explicit TStepRecorder(TCardPileView* view) : FView(view) { view->installEventFilter(this); }
+  QList<QPointF> FSteps;
+
+protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) FSteps << QPointF(FView->XOffset, FView->YOffset);
+    return false;
+  }
+
+private:
+  TCardPileView* FView;
+};
+
+TEST_F(TDoubleKlondikeTest, TheStockKeepsItsStepsThroughAnAnimatedDeal) {
+  Open(1);
+  PreferencesDlg->FDoAnimation = true;
+  TStepRecorder recorder(StockView());
+  FGame->NewGame1Click(FGame->NewGame1);
+  FGame->NewGame1Click(FGame->Restart1);
+  // Every pass of both deals repaints the stock.
+  ASSERT_GE(recorder.FSteps.size(), 18);
+  for (const QPointF& step : recorder.FSteps) {
+    EXPECT_FLOAT_EQ(step.x(), 0.8f);
+    EXPECT_FLOAT_EQ(step.y(), 0.3f);
+  }
+  PreferencesDlg->FDoAnimation = false;
+}
+
 TEST_F(TDoubleKlondikeTest, DrawOneAllowsASingleRedeal) {
   Open(1);
   FGame->DrawOne1Click(FGame->DrawOne1);

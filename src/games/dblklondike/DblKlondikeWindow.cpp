@@ -28,11 +28,8 @@ TDblKlondikeForm::TDblKlondikeForm(const TFormLayout& layout, QWidget* owner)
 
 TDblKlondikeForm::~TDblKlondikeForm() { ForgetGameWindow(DblKlondikeForm, this); }
 
-void TDblKlondikeForm::SetStockBlock(bool block) {
-  if (block || !DeckPileView) {
-    TDrawStockForm::SetStockBlock(block);
-    return;
-  }
+void TDblKlondikeForm::SetStockBlock(bool) {
+  if (!DeckPileView) return;
   for (const TComponentLayout& c : FLayout.Components)
     if (DeckPileView->objectName() == QLatin1String(c.Name)) {
       DeckPileView->XOffset = c.Props.XOffset;

@@ -21,7 +21,7 @@ public:
 protected:
   TDblKlondikeForm(const TFormLayout& layout, QWidget* owner);
   void DealLayout(bool animate) override;
-  // Dealt, the stock keeps the steps of its layout rather than the template's fan.
+  // The stock always keeps the steps of its layout, also while the deal runs.
   void SetStockBlock(bool block) override;
 
 private:
