@@ -2,7 +2,11 @@
 //
 // A design is drawn in design units on a 68 x 115 field (the large size) and scaled to
 // the size asked for, so all three sizes show the same picture. The design is AND-ed onto
-// the white card outline, which leaves the white margin around it.
+// the white card outline, which leaves the card's white rim around it.
+//
+// In a fan of face-down cards only the outer 2.7 units of a design show below the rim of a
+// covered card, so every design runs its pattern right to its edge and keeps its frame lines
+// at FrameInset or further in: a covered strip then reads as a back, not as a blank card.
 //   1 blue lattice       2 red rings          3 green tartan
 //   4 starry night       5 sea waves          6 gold sunburst
 //   7 honeycomb          8 royal rosette (the default back)   9 suits on green
@@ -25,6 +29,9 @@ const QRectF Field(0, 0, W, H);
 const QColor Gold(0xE2, 0xB4, 0x3C);
 const QColor Cream(0xF6, 0xEE, 0xD8);
 
+// Where the frame of a design lies: just inside what a covered card leaves in view.
+constexpr qreal FrameInset = 4;
+
 QPainterPath RoundedField(qreal inset, qreal radius) {
   QPainterPath path;
   path.addRoundedRect(Field.adjusted(inset, inset, -inset, -inset), radius, radius);
@@ -33,6 +40,13 @@ QPainterPath RoundedField(qreal inset, qreal radius) {
 
 void Frame(QPainter& p, qreal inset, const QColor& colour, qreal width, qreal radius = 2.5) {
   p.strokePath(RoundedField(inset, radius), QPen(colour, width));
+}
+
+// A frame line on a plain band of the ground colour, so it stands clear of the pattern.
+void BandedFrame(QPainter& p, const QColor& ground, qreal bandWidth, const QColor& line, qreal lineWidth,
+                 qreal radius = 2.5) {
+  Frame(p, FrameInset, ground, bandWidth, radius);
+  Frame(p, FrameInset, line, lineWidth, radius);
 }
 
 QPainterPath Suit(int suit, const QRectF& box) {
@@ -55,11 +69,10 @@ private:
   quint32 FState;
 };
 
-// 1: navy with a light diamond lattice, dots at the crossings and a white inner frame.
+// 1: navy with a light diamond lattice, dots at the crossings and a light inner frame.
 void BlueLattice(QPainter& p) {
-  p.fillRect(Field, QColor(0x1C, 0x35, 0x78));
-  p.save();
-  p.setClipPath(RoundedField(3.5, 2));
+  const QColor navy(0x1C, 0x35, 0x78);
+  p.fillRect(Field, navy);
   const qreal step = 6;
   QPen line(QColor(0x78, 0x98, 0xD8), 0.7);
   for (qreal d = -H; d < W + H; d += step) {
@@ -72,34 +85,31 @@ void BlueLattice(QPainter& p) {
       dot.addEllipse(QPointF(x + 1.5, y), 0.9, 0.9);
       p.fillPath(dot, QColor(0xC8, 0xD6, 0xF4));
     }
-  p.restore();
-  Frame(p, 2, Qt::white, 1.0);
+  BandedFrame(p, navy, 2.6, QColor(0xC8, 0xD6, 0xF4), 0.9);
 }
 
 // 2: crimson with interlaced rings and a gold frame.
 void RedRings(QPainter& p) {
-  p.fillRect(Field, QColor(0x9C, 0x14, 0x24));
-  p.save();
-  p.setClipPath(RoundedField(3.5, 2));
+  const QColor crimson(0x9C, 0x14, 0x24);
+  p.fillRect(Field, crimson);
   const qreal r = 4.2;
-  QPen ring(QColor(0xE8, 0x7A, 0x80), 0.75);
+  QPen ring(QColor(0xD8, 0x58, 0x62), 0.65);
   for (qreal y = 0; y <= H + r; y += r)
     for (qreal x = 0; x <= W + r; x += r) {
       QPainterPath c;
       c.addEllipse(QPointF(x, y), r, r);
       p.strokePath(c, ring);
     }
-  p.restore();
   // A plain oval in the centre, as on many classic backs.
   QPainterPath oval;
   oval.addEllipse(QPointF(W / 2, H / 2), 13, 18);
-  p.fillPath(oval, QColor(0x9C, 0x14, 0x24));
+  p.fillPath(oval, crimson);
   p.strokePath(oval, QPen(Gold, 1.2));
   QPainterPath inner;
   inner.addEllipse(QPointF(W / 2, H / 2), 10.5, 15.5);
   p.strokePath(inner, QPen(Gold, 0.5));
   p.fillPath(Suit(2, QRectF(W / 2 - 6, H / 2 - 6.5, 12, 13)), Gold);
-  Frame(p, 2, Gold, 1.0);
+  BandedFrame(p, crimson, 2.6, Gold, 1.0);
 }
 
 // 3: tartan of green and navy bands with red and yellow threads.
@@ -125,7 +135,7 @@ void Tartan(QPainter& p) {
   QPen twill(QColor(0, 0, 0, 40), 0.5);
   for (qreal d = -H; d < W + H; d += 1.6)
     p.strokePath(Line({d, 0}, {d + H, H}), twill);
-  Frame(p, 2, Cream, 1.0);
+  BandedFrame(p, QColor(0x10, 0x3A, 0x24), 2.4, Cream, 0.7);
 }
 
 // 4: night sky over hills with a crescent moon and stars.
@@ -184,15 +194,13 @@ void StarryNight(QPainter& p) {
   near.lineTo(0, H);
   near.closeSubpath();
   p.fillPath(near, QColor(0x12, 0x0C, 0x28));
-  Frame(p, 2, QColor(0xFF, 0xEC, 0xA0), 0.8);
+  Frame(p, FrameInset, QColor(0xFF, 0xEC, 0xA0), 0.8);
 }
 
 // 5: overlapping fans of waves in indigo and white.
 void SeaWaves(QPainter& p) {
   const QColor deep(0x14, 0x3C, 0x78), mid(0x3A, 0x78, 0xBC), foam(0xE4, 0xF0, 0xFA);
   p.fillRect(Field, deep);
-  p.save();
-  p.setClipPath(RoundedField(3.5, 2));
   const qreal r = 7;
   int row = 0;
   for (qreal y = -r; y <= H + r; y += r / 2, ++row) {
@@ -207,8 +215,7 @@ void SeaWaves(QPainter& p) {
       }
     }
   }
-  p.restore();
-  Frame(p, 2, foam, 1.0);
+  BandedFrame(p, deep, 2.6, foam, 0.9);
 }
 
 // 6: gold rays from a ringed centre on black, art-deco style, with stepped corners.
@@ -227,7 +234,7 @@ void Sunburst(QPainter& p) {
   QRadialGradient fade(c, 60);
   fade.setColorAt(0, QColor(0x14, 0x14, 0x18, 0));
   fade.setColorAt(0.3, QColor(0x14, 0x14, 0x18, 60));
-  fade.setColorAt(1, QColor(0x14, 0x14, 0x18, 200));
+  fade.setColorAt(1, QColor(0x14, 0x14, 0x18, 130));
   p.fillRect(Field, fade);
   for (qreal r : {15.0, 12.0}) {
     QPainterPath ring;
@@ -239,9 +246,11 @@ void Sunburst(QPainter& p) {
     const QPointF at = c + QPointF(qCos(a), qSin(a)) * 5.5;
     p.fillPath(Suit(s, QRectF(at.x() - 3, at.y() - 3.3, 6, 6.6)), Gold);
   }
-  Frame(p, 2, Gold, 1.0, 1);
-  Frame(p, 4, Gold, 0.5, 1);
-  for (const QPointF corner : {QPointF(4, 4), QPointF(W - 4, 4), QPointF(4, H - 4), QPointF(W - 4, H - 4)}) {
+  Frame(p, FrameInset, QColor(0x14, 0x14, 0x18), 2.6, 1);
+  Frame(p, FrameInset, Gold, 1.0, 1);
+  const qreal in = FrameInset + 2;
+  Frame(p, in, Gold, 0.5, 1);
+  for (const QPointF corner : {QPointF(in, in), QPointF(W - in, in), QPointF(in, H - in), QPointF(W - in, H - in)}) {
     const qreal sx = corner.x() < W / 2 ? 1 : -1, sy = corner.y() < H / 2 ? 1 : -1;
     for (int k = 1; k <= 3; ++k)
       p.fillRect(QRectF(corner.x(), corner.y(), sx * k * 2.2, sy * (8 - k * 2.2)).normalized(), Gold);
@@ -270,8 +279,7 @@ void Honeycomb(QPainter& p) {
       p.fillPath(cell, honey);
     }
   }
-  Frame(p, 1.6, QColor(0x5A, 0x2C, 0x08), 2.6);
-  Frame(p, 2.2, Cream, 0.7);
+  BandedFrame(p, QColor(0x5A, 0x2C, 0x08), 2.4, Cream, 0.6);
 }
 
 // 8: the default back: deep blue with a fine trellis, a double gold frame, corner
@@ -282,8 +290,6 @@ void RoyalRosette(QPainter& p) {
   field.setColorAt(1, QColor(0x10, 0x24, 0x5C));
   p.fillRect(Field, field);
 
-  p.save();
-  p.setClipPath(RoundedField(5.5, 1.5));
   QPen trellis(QColor(0x5A, 0x7C, 0xC4, 170), 0.5);
   const qreal step = 4;
   for (qreal d = -H; d < W + H; d += step) {
@@ -300,13 +306,16 @@ void RoyalRosette(QPainter& p) {
       }
       p.fillPath(dot, QColor(0xD8, 0xB0, 0x50));
     }
-  p.restore();
 
-  Frame(p, 2, Gold, 1.1, 2.5);
-  Frame(p, 4.6, Gold, 0.5, 1.5);
+  // The double frame on a plain band, the trellis running on outside it to the edge.
+  const qreal in = FrameInset + 2.6;
+  p.strokePath(RoundedField((FrameInset + in) / 2, 2), QPen(QBrush(field), in - FrameInset + 2.2));
+  Frame(p, FrameInset, Gold, 1.1, 2.5);
+  Frame(p, in, Gold, 0.5, 1.5);
 
   // Corner ornaments: a leaf pointing inwards between two scrolls along the edges.
-  for (const QPointF corner : {QPointF(5, 5), QPointF(W - 5, 5), QPointF(5, H - 5), QPointF(W - 5, H - 5)}) {
+  const qreal o = in + 0.4;
+  for (const QPointF corner : {QPointF(o, o), QPointF(W - o, o), QPointF(o, H - o), QPointF(W - o, H - o)}) {
     const qreal sx = corner.x() < W / 2 ? 1 : -1, sy = corner.y() < H / 2 ? 1 : -1;
     QTransform t;
     t.translate(corner.x(), corner.y());
@@ -378,23 +387,43 @@ void RoyalRosette(QPainter& p) {
   p.fillPath(spark, QColor(0xC0, 0xD8, 0xFF));
 }
 
-// 9: rows of the four suits in cream on green.
+// 9: rows of the four suits in cream on green inside a frame, a chain of small lozenges
+// round the edge.
 void SuitsOnGreen(QPainter& p) {
-  p.fillRect(Field, QColor(0x0E, 0x5C, 0x3A));
-  p.save();
-  p.setClipPath(RoundedField(3.5, 2));
-  const qreal sx = 11, sy = 12;
-  int row = 0;
-  for (qreal y = 2; y < H; y += sy, ++row) {
-    int col = 0;
-    for (qreal x = (row % 2) ? sx / 2 - 2 : -2; x < W; x += sx, ++col) {
+  const QColor green(0x0E, 0x5C, 0x3A), blush(0xF0, 0xC8, 0x9C);
+  p.fillRect(Field, green);
+  const qreal edge = 1.45;
+  auto lozenge = [&](QPointF c, int k) {
+    QPainterPath l;
+    l.moveTo(c.x(), c.y() - 1.25);
+    l.lineTo(c.x() + 1.0, c.y());
+    l.lineTo(c.x(), c.y() + 1.25);
+    l.lineTo(c.x() - 1.0, c.y());
+    l.closeSubpath();
+    p.fillPath(l, k % 2 ? blush : Cream);
+  };
+  const int across = 20, down = 34;
+  for (int i = 0; i <= across; ++i) {
+    const qreal x = edge + i * (W - 2 * edge) / across;
+    lozenge({x, edge}, i);
+    lozenge({x, H - edge}, i);
+  }
+  for (int j = 1; j < down; ++j) {
+    const qreal y = edge + j * (H - 2 * edge) / down;
+    lozenge({edge, y}, j);
+    lozenge({W - edge, y}, j);
+  }
+  // Ten rows, five and four suits by turns, centred inside the frame.
+  for (int row = 0; row < 10; ++row) {
+    const qreal y = 6.8 + row * 10.4;
+    const int count = row % 2 ? 4 : 5;
+    for (int col = 0; col < count; ++col) {
+      const qreal x = (row % 2 ? 14 : 8.5) + col * 11;
       const int suit = (col + row * 2) % 4;
-      const QPainterPath s = Suit(suit, QRectF(x, y, 7, 7.8));
-      p.fillPath(s, (suit == 1 || suit == 2) ? QColor(0xF0, 0xC8, 0x9C) : Cream);
+      p.fillPath(Suit(suit, QRectF(x, y, 7, 7.8)), (suit == 1 || suit == 2) ? blush : Cream);
     }
   }
-  p.restore();
-  Frame(p, 2, Cream, 1.0);
+  Frame(p, FrameInset, Cream, 0.8);
 }
 
 }  // namespace

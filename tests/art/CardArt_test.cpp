@@ -37,6 +37,29 @@ int CountKeyPixels(const QImage& image) {
   return count;
 }
 
+// How far a covered face-down card shows under the next, and where a back's design goes.
+constexpr int FaceDownSteps[3] = {6, 8, 12};
+const QPoint BackAt[3] = {{5, 4}, {6, 5}, {9, 8}};
+
+// A back as the cards compose it: the design AND-ed onto the plain outline.
+QImage ComposedBack(int size, int number) {
+  QImage back = CardArtBitmap(Name("CS_%1BORDER", size));
+  QPainter p(&back);
+  p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+  p.drawImage(BackAt[size], CardArtBitmap(QStringLiteral("CS_%1BACK%2").arg(Letters[size]).arg(number)));
+  p.end();
+  return back;
+}
+
+// The key colour made transparent, for drawing a picture onto a sheet.
+QImage Keyed(const QImage& picture) {
+  QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < keyed.height(); ++y)
+    for (int x = 0; x < keyed.width(); ++x)
+      if (keyed.pixel(x, y) == Key) keyed.setPixel(x, y, 0);
+  return keyed;
+}
+
 TEST(CardArt, EveryPictureHasItsSize) {
   for (int size = 0; size < 3; ++size) {
     SCOPED_TRACE(size);
@@ -206,6 +229,28 @@ TEST(CardArt, PilePicturesAndCursorsAreKeyedOutside) {
   }
 }
 
+// In a fan only a strip of each covered face-down card shows: below the card's white rim
+// it must be the back's pattern, not paper or a pale frame line, or the card looks blank.
+TEST(CardArt, ACoveredBackShowsItsPatternRightBelowTheRim) {
+  auto paler = [](QRgb c, int level) { return qMin(qMin(qRed(c), qGreen(c)), qBlue(c)) >= level; };
+  for (int size = 0; size < 3; ++size)
+    for (int i = 1; i <= 9; ++i) {
+      const QImage back = ComposedBack(size, i);
+      const int top = BackAt[size].y(), left = BackAt[size].x(), width = back.width() - 2 * left;
+      // The rows a covered card leaves in view: no pale line among them.
+      for (int y = top; y < FaceDownSteps[size]; ++y) {
+        int pale = 0;
+        for (int x = left; x < left + width; ++x) pale += paler(back.pixel(x, y), 0xC8);
+        EXPECT_LE(pale, width / 5) << "back " << i << " size " << size << " row " << y;
+      }
+      // The band of eight rows under the rim is pattern, not paper.
+      int paper = 0;
+      for (int y = top; y < top + 8; ++y)
+        for (int x = left; x < left + width; ++x) paper += paler(back.pixel(x, y), 0xE6);
+      EXPECT_LE(paper, 8 * width / 20) << "back " << i << " size " << size;
+    }
+}
+
 // A sheet of the raw artwork, four times enlarged, into the build folder for looking at it.
 TEST(CardArt, WritesArtSheets) {
   const QDir out(QCoreApplication::applicationDirPath() + "/../..");
@@ -256,6 +301,19 @@ TEST(CardArt, WritesArtSheets) {
     }
     r.end();
     EXPECT_TRUE(pile.scaled(pile.size() * 3).save(out.absoluteFilePath(QStringLiteral("art-pile-%1.png").arg(size))));
+
+    // The nine backs whole, and each again as a fan of covered backs as the games show them.
+    QImage backs(9 * (card.width() + 8) + 8, 2 * card.height() + 4 * FaceDownSteps[size] + 24, QImage::Format_RGB32);
+    backs.fill(QColor(0, 110, 40));
+    QPainter b(&backs);
+    for (int i = 1; i <= 9; ++i) {
+      const QImage back = Keyed(ComposedBack(size, i));
+      const int left = 8 + (i - 1) * (card.width() + 8);
+      b.drawImage(left, 8, back);
+      for (int k = 0; k < 5; ++k) b.drawImage(left, card.height() + 16 + k * FaceDownSteps[size], back);
+    }
+    b.end();
+    EXPECT_TRUE(backs.scaled(backs.size() * 2).save(out.absoluteFilePath(QStringLiteral("art-backs-%1.png").arg(size))));
   }
 }
 
