@@ -162,7 +162,8 @@ void TwkImageBtn::Release(bool inside) {
     // A grouped button latches down, or comes up when the group may be all up; released
     // away, it stays as it was before the press.
     const bool down = click ? !(FDownAtPress && FAllowAllUp) : FDownAtPress;
-    SetDownState(down, false, true);
+    SetDownState(down, false);
+    NotifyGroup();
   }
   repaint();
   QPointer<TwkImageBtn> self(this);
