@@ -1,5 +1,6 @@
 #include "widgets/wkImgBtn.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,18 +11,44 @@ TwkImageBtn::TwkImageBtn(QWidget* parent)
       FTextOptions([this] { update(); }, {}, [this] { return isEnabled(); }) {
   resize(75, 25);
   setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);  // OnMouseMove also while no button is held
   // The whole face is painted in one piece.
   setAttribute(Qt::WA_OpaquePaintEvent);
   FTextOptions.SetAlignment(taCenter);
   FTextOptions.SetVAlignment(vaVCenter);
-  FImage.OnChange = [this] { PictureChanged(); };
-  FImageDown.OnChange = [this] { PictureChanged(); };
+  // A new picture replaces the one taken from elsewhere.
+  FImage.OnChange = [this] {
+    DropExtSource(FExtImage);
+    PictureChanged(false);
+  };
+  FImageDown.OnChange = [this] {
+    DropExtSource(FExtImageDown);
+    PictureChanged(true);
+  };
+  if (qApp)
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FocusChanged(now); });
+  WatchWindow();
 }
 
 TwkImageBtn::~TwkImageBtn() {
   FDestroying = true;
   FImage.OnChange = nullptr;
   FImageDown.OnChange = nullptr;
+  DropExtSource(FExtImage);
+  DropExtSource(FExtImageDown);
+  // Buttons showing this one's pictures let go of them while they still exist.
+  const auto users = FExtUsers;
+  for (const QPointer<TwkImageBtn>& user : users) {
+    if (!user) continue;
+    for (const bool down : {false, true}) {
+      TExtSource& ext = down ? user->FExtImageDown : user->FExtImage;
+      if (ext.SourceButton != this) continue;
+      user->DropExtSource(ext);
+      user->PictureChanged(down);
+    }
+  }
+  if (FWatchedWindow) FWatchedWindow->removeEventFilter(this);
 }
 
 // ---- properties ----
@@ -29,6 +56,8 @@ TwkImageBtn::~TwkImageBtn() {
 void TwkImageBtn::SetTransparentColor(TColor color) {
   if (color == FTransparentColor) return;
   FTransparentColor = color;
+  // The stored outlines were cut for the old colour.
+  DiscardRegionBlocks();
   ApplyRegion();
   update();
 }
@@ -42,6 +71,8 @@ void TwkImageBtn::SetColor(TColor color) {
 void TwkImageBtn::SetShadeStyle(TwkShadeStyle style) {
   if (style == FShadeStyle) return;
   FShadeStyle = style;
+  // The stored outlines were built for the old style (raised adds a shadow).
+  DiscardRegionBlocks();
   ApplyRegion();
   update();
 }
@@ -87,108 +118,36 @@ void TwkImageBtn::SetFontColor(TColor color) {
   update();
 }
 
-void TwkImageBtn::PictureChanged() {
+void TwkImageBtn::SetSmoothFont(bool value) {
+  if (value == FSmoothFont) return;
+  FSmoothFont = value;
+  update();
+}
+
+bool TwkImageBtn::ParentClipping() const {
+  return parentWidget() && !parentWidget()->testAttribute(Qt::WA_PaintUnclipped);
+}
+
+void TwkImageBtn::SetParentClipping(bool value) {
+  if (!value && parentWidget()) parentWidget()->setAttribute(Qt::WA_PaintUnclipped, true);
+}
+
+void TwkImageBtn::PictureChanged(bool down) {
   if (FDestroying) return;
+  // The outline of that picture is built afresh.
+  (down ? FDownRegionData : FRegionData).clear();
   ApplyRegion();
   update();
+  if (parentWidget()) parentWidget()->update(geometry());
 }
 
-// ---- outline ----
-
-TwkBitmap& TwkImageBtn::GetImage(bool down) { return down ? FImageDown : FImage; }
-
-TColor TwkImageBtn::GetTransparentColor(bool down) const {
-  if (FTransparentColor == clNullColor) return clNullColor;
-  if (FTransparentColor != clNone) return ColorToRGB(FTransparentColor);
-  const TwkBitmap& picture = (down && !FImageDown.Empty()) ? FImageDown : FImage;
-  return picture.Empty() ? clNone : picture.Pixel(0, 0);
-}
-
-bool TwkImageBtn::ChangesOutline() const {
-  return FTransparentColor != clNullColor &&
-         (FShadeStyle == fbsRaised || (!FImage.Empty() && !FImageDown.Empty()));
-}
-
-std::optional<QRegion> TwkImageBtn::CreateRegion(bool down) const {
-  // The outline always comes from the picture itself; a kept copy of it could disagree
-  // with the picture or the size.
-  if (FTransparentColor == clNullColor || FImage.Empty()) return std::nullopt;
-  const TwkBitmap& picture = (down && !FImageDown.Empty()) ? FImageDown : FImage;
-  TwkBitmap temp;
-  RenderImage(picture, temp, FShadeStyle, true, down);
-  if (temp.Empty()) return std::nullopt;
-  QRegion region = RegionFromBitmap(temp.Canvas(), GetTransparentColor(down));
-  if (FShadeStyle == fbsRaised) {
-    const QRegion shifted = region.translated(2, 2);
-    region = down ? shifted : region.united(shifted);
-  }
-  return region;
-}
-
-void TwkImageBtn::ApplyRegion() {
-  if (FDestroying) return;
-  if (FTransparentColor == clNullColor) {
-    FRegionCopy.reset();
-    clearMask();
-    return;
-  }
-  const bool state = FDown;
-  const std::optional<QRegion> region = CreateRegion(state);
-  if (ChangesOutline()) {
-    // What the old outline covered and the new one does not must be repainted behind.
-    if (FRegionCopy && region && parentWidget())
-      parentWidget()->update(FRegionCopy->xored(*region).translated(pos()));
-    FRegionCopy = region;
-  } else {
-    FRegionCopy.reset();
-  }
-  if (region && !region->isEmpty())
-    setMask(*region);
-  else
-    clearMask();
-  if (ChangesOutline() && parentWidget()) InvalidateChildrenOver(parentWidget(), this);
-}
-
-bool TwkImageBtn::IsMouseInButton(QPoint pos, bool requirePressed) const {
-  // Windows behind a modal one get no input from Qt, and a click must not depend on how
-  // soon the window manager activates the window it lands on; only the hot look asks
-  // for the active window (MouseOverShape).
-  if (pos == QPoint(-1, -1)) pos = mapFromGlobal(QCursor::pos());
-  bool inside;
-  if (ChangesOutline()) {
-    const std::optional<QRegion> other = CreateRegion(!FDown);
-    QRegion both = other ? *other : QRegion(rect());
-    both += FRegionCopy ? *FRegionCopy : QRegion(rect());
-    inside = both.contains(pos);
-  } else if (parentWidget()) {
-    // The topmost child there: over a cut-away corner that is whatever lies behind.
-    inside = parentWidget()->childAt(mapToParent(pos)) == this;
-  } else {
-    inside = rect().contains(pos) && (mask().isEmpty() || mask().contains(pos));
-  }
-  if (requirePressed && !FTracking) return false;
-  return inside;
-}
-
-// ---- state and input ----
-
-void TwkImageBtn::SetDownState(bool value, bool repaint) {
-  if (value == FDown) return;
-  FDown = value;
-  if (ChangesOutline()) ApplyRegion();
-  if (repaint) update();
-}
-
-void TwkImageBtn::Click() {
-  FInClick = true;
-  if (OnClick) OnClick();
-  FInClick = false;
-  update();
-}
+// ---- input ----
 
 void TwkImageBtn::Press() {
   FTracking = true;
   FDownAtPress = FDown;
+  // A grouped button that toggles on release does not go down on the press.
+  if (FGroupIndex != 0 && (FOptions & boToggleOnUp)) return;
   if (FOptions & boFocusable) setFocus(Qt::MouseFocusReason);
   const bool was = FDown;
   SetDownState(true, false);
@@ -196,30 +155,48 @@ void TwkImageBtn::Press() {
 }
 
 void TwkImageBtn::Release(bool inside) {
-  SetDownState(false, false);
-  repaint();
   const bool click = inside || (FOptions & boToggleOnUp);
+  if (FGroupIndex == 0) {
+    SetDownState(false, false);
+  } else {
+    // A grouped button latches down, or comes up when the group may be all up; released
+    // away, it stays as it was before the press.
+    const bool down = click ? !(FDownAtPress && FAllowAllUp) : FDownAtPress;
+    SetDownState(down, false);
+    NotifyGroup();
+  }
+  repaint();
+  QPointer<TwkImageBtn> self(this);
   if (click) Click();
-  FTracking = false;
+  if (self) FTracking = false;
 }
 
 void TwkImageBtn::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   // A press over a cut-away corner belongs to what lies behind.
-  if (event->button() != Qt::LeftButton || (!mask().isEmpty() && !mask().contains(p))) {
+  if (!mask().isEmpty() && !mask().contains(p)) {
     event->ignore();
     return;
   }
+  if (event->button() != Qt::LeftButton) {
+    if (OnMouseDown) OnMouseDown(event->button(), event->modifiers(), p);
+    event->ignore();
+    return;
+  }
+  QPointer<TwkImageBtn> self(this);
   Press();
+  if (self && OnMouseDown) OnMouseDown(Qt::LeftButton, event->modifiers(), p);
   event->accept();
 }
 
 void TwkImageBtn::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  if (OnMouseMove) OnMouseMove(event->modifiers(), p);
   if (!FTracking || !(event->buttons() & Qt::LeftButton) || (FOptions & boToggleOnUp)) {
     QWidget::mouseMoveEvent(event);
     return;
   }
-  const bool inside = IsMouseInButton(event->position().toPoint(), true);
+  const bool inside = IsMouseInButton(p, true);
   if (inside && !FDown) {
     SetDownState(true, false);
     repaint();
@@ -230,11 +207,15 @@ void TwkImageBtn::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TwkImageBtn::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  QPointer<TwkImageBtn> self(this);
+  if (OnMouseUp) OnMouseUp(event->button(), event->modifiers(), p);
+  if (!self) return;
   if (event->button() != Qt::LeftButton || !FTracking) {
     QWidget::mouseReleaseEvent(event);
     return;
   }
-  Release(IsMouseInButton(event->position().toPoint(), true));
+  Release(IsMouseInButton(p, true));
 }
 
 void TwkImageBtn::keyPressEvent(QKeyEvent* event) {
@@ -249,14 +230,14 @@ void TwkImageBtn::keyPressEvent(QKeyEvent* event) {
 void TwkImageBtn::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
   FMouseOver = true;
-  if (FShadeStyle == fbsFlat) update();
+  if (FShadeStyle == fbsFlat || FNumGlyphs == 4 || ThemesActive(this)) update();
   if (OnMouseEnter) OnMouseEnter();
 }
 
 void TwkImageBtn::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
   FMouseOver = false;
-  if (FShadeStyle == fbsFlat) update();
+  if (FShadeStyle == fbsFlat || FNumGlyphs == 4 || ThemesActive(this)) update();
   if (OnMouseLeave) OnMouseLeave();
 }
 
@@ -269,6 +250,7 @@ bool TwkImageBtn::event(QEvent* event) {
   }
   if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
     update();
+  if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) WatchWindow();
   return QWidget::event(event);
 }
 
@@ -289,6 +271,8 @@ void TwkImageBtn::focusOutEvent(QFocusEvent* event) {
 
 void TwkImageBtn::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  // The stored outlines were cut for the old size.
+  DiscardRegionBlocks();
   FRegionCopy.reset();
   ApplyRegion();
   update();
@@ -303,11 +287,14 @@ bool TwkImageBtn::MouseOverShape() const {
 }
 
 void TwkImageBtn::RenderImage(const TwkBitmap& source, TwkBitmap& dest, TwkShadeStyle shadeStyle,
-                              bool forRegion, bool down) const {
+                              bool forRegion, bool down) {
   if (width() <= 0 || height() <= 0) return;
   const int room = shadeStyle == fbsRaised ? 2 : 0;
   dest.SetSize(width() - room, height() - room);
   if (dest.Empty()) return;
+  const bool dither = !forRegion && Dithered(down);
+  std::optional<QRegion> region;
+  if (dither) region = CreateRegion(true, down);
   {
     QPainter p(&dest.Canvas());
     source.Draw(p, QRect(0, 0, dest.Width(), dest.Height()));
@@ -318,6 +305,20 @@ void TwkImageBtn::RenderImage(const TwkBitmap& source, TwkBitmap& dest, TwkShade
     dest.SetTransparentColor(GetTransparentColor(down) == clNullColor ? clNone
                                                                       : GetTransparentColor(down));
     dest.Tint(GetRValue(tint), GetGValue(tint), GetBValue(tint));
+  }
+  if (dither) {
+    // A latched-down grouped button shows a pattern over its shape.
+    const QRect all(0, 0, dest.Width(), dest.Height());
+    QRegion clip = region ? *region : QRegion(all);
+    if (shadeStyle == fbsRaised) clip.translate(-2, -2);
+    QPainter p(&dest.Canvas());
+    p.setClipRegion(clip);
+    if (FDitherStyle == dsFill)
+      p.fillRect(all, ToQColorResolved(FDitherColor));
+    else
+      FillDithered(p, all, clNone, FDitherColor);
+    p.end();
+    dest.Changed();
   }
 }
 
@@ -368,7 +369,9 @@ void TwkImageBtn::ShadeEdge(TwkBitmap& dest, const TwkBitmap& face, bool drawnDo
 void TwkImageBtn::DrawFace(TwkBitmap& dest, bool drawnDown, TwkShadeStyle shadeStyle) {
   if (dest.Empty()) return;
   QPainter p(&dest.Canvas());
-  if (FImage.Empty()) {
+  const TwkBitmap& up = GetImage(false);
+  const TwkBitmap& downPicture = GetImage(true);
+  if (up.Empty()) {
     // A placeholder until a picture is given.
     p.fillRect(QRect(0, 0, dest.Width(), dest.Height()), ToQColorResolved(clBtnFace));
     p.setPen(QPen(Qt::black, 1, Qt::DashDotLine));
@@ -377,9 +380,9 @@ void TwkImageBtn::DrawFace(TwkBitmap& dest, bool drawnDown, TwkShadeStyle shadeS
   }
   QPoint at(0, 0);
   TwkBitmap temp;
-  const bool useDown = drawnDown && !FImageDown.Empty();
-  RenderImage(GetImage(useDown), temp, shadeStyle, false, drawnDown);
-  if (drawnDown && FImageDown.Empty()) at = QPoint(FOffsets.ImageDownX, FOffsets.ImageDownY);
+  const bool useDown = drawnDown && !downPicture.Empty();
+  RenderImage(useDown ? downPicture : up, temp, shadeStyle, false, drawnDown);
+  if (drawnDown && downPicture.Empty()) at = QPoint(FOffsets.ImageDownX, FOffsets.ImageDownY);
 
   if (shadeStyle == fbsHighlight || (shadeStyle == fbsFlat && MouseOverShape())) {
     temp.Draw(p, QRect(at, QSize(temp.Width(), temp.Height())));
@@ -391,38 +394,76 @@ void TwkImageBtn::DrawFace(TwkBitmap& dest, bool drawnDown, TwkShadeStyle shadeS
   p.fillRect(QRect(0, 0, dest.Width(), dest.Height()), ToQColor(ground));
   if (FTransparentColor != clNullColor) {
     const TColor key = GetTransparentColor(drawnDown);
-    if (key != clNone) temp.ReplaceColor(ground, key);
+    if (drawnDown && FDitherStyle == dsBlendDither) {
+      temp.SetTransparentColor(key);
+      temp.SetTransparent(true);
+    } else if (key != clNone) {
+      temp.ReplaceColor(ground, key);
+    }
   }
   temp.Draw(p, QRect(at, QSize(temp.Width(), temp.Height())));
 }
 
-void TwkImageBtn::DrawCaption(TwkBitmap& dest, bool drawnDown) {
+void TwkImageBtn::LayOut(bool drawnDown) {
   const QRect client(0, 0, width(), height());
-  // Margin -1 centres the caption in a rectangle one pixel larger than the button.
+  // Margin -1 centres glyph and caption in a rectangle one pixel larger than the button.
   const QRect area = client.adjusted(FMargin, FMargin, -FMargin, -FMargin);
+  const int inner = FMargin == -1 ? 4 : FMargin;
   FTextOptions.SetText(FCaption);
   FTextOptions.SetFont(font(), FFontColor);
   FTextOptions.SetBounds(area);
-  const QSize caption = FTextOptions.Measure();
-  const int inner = FMargin == -1 ? 4 : FMargin;
-  int x = width() / 2;
-  if (FTextOptions.Alignment() == taLeftJustify)
-    x = caption.width() / 2 + inner;
-  else if (FTextOptions.Alignment() == taRightJustify)
-    x = width() - inner - caption.width() / 2;
-  QRect captionRect;
-  ButtonLayout(QPoint(x, height() / 2), QSize(0, 0), caption, FSpacing, blGlyphLeft, &captionRect,
-               nullptr);
-  captionRect.translate(FOffsets.TextX, FOffsets.TextY);
-  if (drawnDown) captionRect.translate(FOffsets.TextDownX, FOffsets.TextDownY);
+  const QImage glyph = GlyphFor(0);
+  const QSize glyphSize = glyph.isNull() ? QSize(0, 0) : glyph.size();
+  QSize caption = FCaption.isEmpty() ? QSize(0, 0) : FTextOptions.Measure();
+  const int gap = (!glyph.isNull() && !FCaption.isEmpty()) ? FSpacing : 0;
+  auto place = [&] {
+    const int group = caption.width() + glyphSize.width() + gap;
+    int x = width() / 2;
+    if (FTextOptions.Alignment() == taLeftJustify)
+      x = group / 2 + inner;
+    else if (FTextOptions.Alignment() == taRightJustify)
+      x = width() - inner - group / 2;
+    ButtonLayout(QPoint(x, height() / 2), glyphSize, caption, gap, FLayout, &FCaptionRect,
+                 &FGlyphRect);
+  };
+  place();
+  if (FLayout == blGlyphLeft && !FCaption.isEmpty()) {
+    // Measured again in the room the first layout gave the caption (a wrapped caption may
+    // need other lines there).
+    FTextOptions.SetBounds(FCaptionRect);
+    caption = FTextOptions.Measure();
+    place();
+  }
+  FCaptionRect.translate(FOffsets.TextX, FOffsets.TextY);
+  FGlyphRect.translate(FOffsets.GlyphX, FOffsets.GlyphY);
+  if (drawnDown) {
+    FCaptionRect.translate(FOffsets.TextDownX, FOffsets.TextDownY);
+    FGlyphRect.translate(FOffsets.TextDownX, FOffsets.TextDownY);
+  }
+  if (glyph.isNull()) FGlyphRect = QRect();
+}
+
+void TwkImageBtn::DrawGlyphAndCaption(TwkBitmap& dest, bool drawnDown) {
+  LayOut(drawnDown);
   QPainter p(&dest.Canvas());
-  p.setRenderHint(QPainter::TextAntialiasing, true);
-  FTextOptions.SetBounds(captionRect);
-  FTextOptions.Draw(p);
+  if (!FGlyph.isNull()) {
+    const int state = !isEnabled() ? 1 : drawnDown ? (FTracking ? 2 : 3) : 0;
+    const QImage glyph = GlyphFor(state);
+    if (!glyph.isNull()) {
+      const QRgb key = glyph.pixel(0, glyph.height() - 1);
+      TransparentBlt(p, FGlyphRect, glyph, RGBColor(qRed(key), qGreen(key), qBlue(key)));
+    }
+  }
+  if (!FCaption.isEmpty()) {
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    FTextOptions.SetBounds(FCaptionRect);
+    FTextOptions.Draw(p);
+  }
   if ((FOptions & boFocusRect) && (FOptions & boFocusable) && hasFocus()) {
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(captionRect.adjusted(-2, -2, 1, 1));
+    const QRect both = FGlyphRect.isNull() ? FCaptionRect : FCaptionRect.united(FGlyphRect);
+    p.drawRect(both.adjusted(-2, -2, 1, 1));
   }
 }
 
@@ -434,7 +475,7 @@ QImage TwkImageBtn::RenderButton() {
   // While its click runs (a dialog may be up) a flat button does not look hot.
   const TwkShadeStyle style = (FShadeStyle == fbsFlat && FInClick) ? fbsNormal : FShadeStyle;
   DrawFace(face, drawnDown, style);
-  if (!FCaption.isEmpty()) DrawCaption(face, drawnDown);
+  if (!FCaption.isEmpty() || !FGlyph.isNull()) DrawGlyphAndCaption(face, drawnDown);
   return face.ToImage();
 }
 
@@ -442,4 +483,10 @@ void TwkImageBtn::paintEvent(QPaintEvent*) {
   if (width() <= 0 || height() <= 0) return;
   QPainter p(this);
   p.drawImage(0, 0, RenderButton());
+  if (FSmoothFont && !FCaption.isEmpty()) {
+    // Once more straight onto the widget, smoothed against the final background.
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    FTextOptions.SetBounds(FCaptionRect);
+    FTextOptions.Draw(p);
+  }
 }

@@ -1,18 +1,23 @@
 // The shaped image button: its outline, clicks only on release inside the shape, the flat
-// hover and pressed looks, tinting, and the main window's four faces on screen.
+// hover and pressed looks, tinting, groups, glyphs and stock kinds, dialog keys, pictures
+// taken from elsewhere, the stored outline blocks, and the main window's four faces.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
 #include <QEnterEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QtEndian>
 
 #include <memory>
 
 #include "art/ButtonFaces.h"
 #include "widgets/ColorPreview.h"
+#include "widgets/wkImager.h"
 #include "widgets/wkImgBtn.h"
 
 namespace {
@@ -31,6 +36,26 @@ QImage FramedPicture() {
   QPainter p(&img);
   p.fillRect(QRect(1, 1, 8, 6), QColor(100, 110, 120));
   return img;
+}
+
+// The picture all in the colour the button cuts away.
+QImage AllRed() {
+  QImage img(10, 8, QImage::Format_RGB32);
+  img.fill(qRgb(255, 0, 0));
+  return img;
+}
+
+qint32 IntAt(const QByteArray& data, int offset) {
+  return qFromLittleEndian<qint32>(data.constData() + offset);
+}
+
+// The smallest rectangle holding every pixel of that colour.
+QRect Bounds(const QImage& img, QRgb color) {
+  QRect r;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (img.pixel(x, y) == color) r = r.united(QRect(x, y, 1, 1));
+  return r;
 }
 
 TColor At(const QImage& img, int x, int y) {
@@ -273,6 +298,315 @@ TEST_F(ImageBtnTest, EmptyPictureIsARectangularPlaceholder) {
   EXPECT_GT(black, 10);  // a dash-dot frame
   blank.resize(0, 20);
   EXPECT_TRUE(blank.RenderButton().isNull());
+}
+
+TEST_F(ImageBtnTest, AllTransparentPictureShowsNothingAndTakesNoClicks) {
+  // Through the window, as a user's click is routed.
+  QTest::mouseClick(FForm->windowHandle(), Qt::LeftButton, {}, QPoint(25, 34));
+  ASSERT_EQ(FClicks, 1);
+
+  FButton->Image().Assign(AllRed());
+  EXPECT_EQ(FForm->childAt(25, 34), nullptr);
+  QTest::mouseClick(FForm->windowHandle(), Qt::LeftButton, {}, QPoint(25, 34));
+  EXPECT_EQ(FClicks, 1);
+  const QImage shot = FForm->grab().toImage();
+  EXPECT_EQ(shot.pixel(25, 34), shot.pixel(5, 5));
+  // The empty outline is kept as a block of no rectangles.
+  EXPECT_EQ(IntAt(FButton->RegionData(), 0), 32);
+  EXPECT_EQ(IntAt(FButton->RegionData(), 12), 0);
+}
+
+TEST_F(ImageBtnTest, MouseEventsCarryButtonAndPoint) {
+  QStringList events;
+  auto record = [&](const char* what) {
+    return [&events, what](Qt::MouseButton b, Qt::KeyboardModifiers, QPoint p) {
+      events << QStringLiteral("%1 %2 %3,%4").arg(what).arg(int(b)).arg(p.x()).arg(p.y());
+    };
+  };
+  FButton->OnMouseDown = record("down");
+  FButton->OnMouseUp = record("up");
+  FButton->OnMouseMove = [&](Qt::KeyboardModifiers, QPoint p) {
+    events << QStringLiteral("move %1,%2").arg(p.x()).arg(p.y());
+  };
+  QTest::mousePress(FButton, Qt::LeftButton, {}, QPoint(5, 4));
+  QTest::mouseMove(FButton, QPoint(6, 3));
+  QTest::mouseRelease(FButton, Qt::LeftButton, {}, QPoint(6, 3));
+  QTest::mouseClick(FButton, Qt::RightButton, {}, QPoint(2, 2));
+  EXPECT_EQ(events, QStringList({"down 1 5,4", "move 6,3", "up 1 6,3", "down 2 2,2", "up 2 2,2"}));
+  EXPECT_EQ(FClicks, 1);
+}
+
+TEST_F(ImageBtnTest, LatchedGroupKeepsOneButtonDown) {
+  TwkImageBtn* buttons[3];
+  int changes[3] = {0, 0, 0};
+  for (int i = 0; i < 3; ++i) {
+    buttons[i] = new TwkImageBtn(FForm.get());
+    buttons[i]->Image().Assign(FramedPicture());
+    buttons[i]->setGeometry(40 + 15 * i, 10, 10, 8);
+    buttons[i]->SetTransparentColor(clRed);
+    buttons[i]->SetGroupIndex(1);
+    buttons[i]->SetOptions(boAutoBold);
+    buttons[i]->OnSelChange = [&changes, i] { ++changes[i]; };
+    buttons[i]->show();
+  }
+  FButton->SetGroupIndex(2);  // another group of the same parent
+  FButton->SetDown(true);
+  auto downs = [&] {
+    return QString("%1%2%3").arg(buttons[0]->Down()).arg(buttons[1]->Down()).arg(buttons[2]->Down());
+  };
+  QTest::mouseClick(buttons[0], Qt::LeftButton, {}, QPoint(5, 4));
+  EXPECT_EQ(downs(), "100");
+  EXPECT_TRUE(buttons[0]->font().bold());
+  QTest::mouseClick(buttons[1], Qt::LeftButton, {}, QPoint(5, 4));
+  EXPECT_EQ(downs(), "010");
+  EXPECT_FALSE(buttons[0]->font().bold());
+  EXPECT_TRUE(FButton->Down());
+  // Clicking the down one keeps it down, unless the group may be all up (set on any one).
+  QTest::mouseClick(buttons[1], Qt::LeftButton, {}, QPoint(5, 4));
+  EXPECT_EQ(downs(), "010");
+  buttons[2]->SetAllowAllUp(true);
+  EXPECT_TRUE(buttons[1]->AllowAllUp());
+  QTest::mouseClick(buttons[1], Qt::LeftButton, {}, QPoint(5, 4));
+  EXPECT_EQ(downs(), "000");
+  // Down set in code releases the others too; a press released away changes nothing.
+  buttons[2]->SetDown(true);
+  buttons[0]->SetDown(true);
+  EXPECT_EQ(downs(), "100");
+  QTest::mousePress(buttons[1], Qt::LeftButton, {}, QPoint(5, 4));
+  QTest::mouseRelease(buttons[1], Qt::LeftButton, {}, QPoint(60, 40));
+  EXPECT_EQ(downs(), "100");
+  EXPECT_EQ(changes[0], 3);
+  EXPECT_EQ(changes[1], 4);
+  EXPECT_EQ(changes[2], 2);
+}
+
+TEST_F(ImageBtnTest, LatchedButtonIsDitheredOverItsShape) {
+  FButton->SetGroupIndex(1);
+  FButton->SetDitherStyle(dsFill);
+  FButton->SetDown(true);
+  // The face moves 2 right and down; the pattern covers the shape only.
+  QImage img = FButton->RenderButton();
+  EXPECT_EQ(At(img, 5, 4), clWhite);
+  EXPECT_EQ(At(img, 2, 2), Ground);
+  FButton->SetDitherStyle(dsDither);
+  img = FButton->RenderButton();
+  EXPECT_EQ(At(img, 3, 4) == clWhite, !(At(img, 4, 4) == clWhite));
+  EXPECT_TRUE(At(img, 3, 4) == Inside || At(img, 4, 4) == Inside);
+  FButton->SetDitherColor(clNone);
+  EXPECT_EQ(At(FButton->RenderButton(), 5, 4), Inside);
+  // Not for an ungrouped button, nor for one with a down picture.
+  FButton->SetDitherColor(clWhite);
+  FButton->SetGroupIndex(0);
+  EXPECT_EQ(At(FButton->RenderButton(), 5, 4), Inside);
+}
+
+TEST(ImageBtnGlyph, StandsBesideTheCaptionByLayout) {
+  TwkImageBtn b;
+  b.resize(100, 40);
+  QImage strip(16, 8, QImage::Format_RGB32);  // up (blue) and disabled (green)
+  strip.fill(qRgb(0, 0, 255));
+  QPainter(&strip).fillRect(8, 0, 8, 8, Qt::green);
+  strip.setPixel(0, 7, qRgb(128, 128, 0));
+  strip.setPixel(8, 7, qRgb(128, 128, 0));
+  b.SetGlyph(strip);
+  b.SetNumGlyphs(2);
+  const QRgb blue = qRgb(0, 0, 255);
+  EXPECT_EQ(Bounds(b.RenderButton(), blue), QRect(46, 16, 8, 8));
+  EXPECT_EQ(b.RenderButton().pixel(46, 23), ColorToRGB(clBtnFace) | 0xFF000000);  // its key
+
+  b.SetCaption("Caption");
+  for (TButtonLayout layout : {blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom}) {
+    b.SetLayout(layout);
+    const QRect glyph = Bounds(b.RenderButton(), blue);
+    ASSERT_EQ(glyph, b.GlyphRect()) << layout;
+    const QRect caption = b.CaptionRect();
+    const QRect both = glyph.united(caption);
+    EXPECT_LE(std::abs(both.center().x() - 50), 1) << layout;
+    EXPECT_LE(std::abs(both.center().y() - 20), 1) << layout;
+    switch (layout) {
+      case blGlyphLeft: EXPECT_EQ(caption.left() - glyph.right() - 1, b.Spacing()); break;
+      case blGlyphRight: EXPECT_EQ(glyph.left() - caption.right() - 1, b.Spacing()); break;
+      case blGlyphTop: EXPECT_GT(caption.top(), glyph.bottom()); break;
+      case blGlyphBottom: EXPECT_GT(glyph.top(), caption.bottom()); break;
+    }
+  }
+  b.setEnabled(false);
+  EXPECT_EQ(Bounds(b.RenderButton(), qRgb(0, 255, 0)), b.GlyphRect());
+}
+
+TEST(ImageBtnKind, StockKindReadsBackAsCustomOnceChanged) {
+  TwkImageBtn b;
+  b.SetKind(bkYes);
+  EXPECT_EQ(b.Kind(), bkYes);
+  EXPECT_EQ(b.Caption(), "&Yes");
+  EXPECT_EQ(b.ModalResult(), TwkImageBtn::mrYes);
+  EXPECT_TRUE(b.Default());
+  EXPECT_FALSE(b.Cancel());
+  EXPECT_EQ(b.NumGlyphs(), 2);
+  const QImage up = b.GlyphFor(0);
+  ASSERT_EQ(up.size(), QSize(18, 18));
+  EXPECT_EQ(up.pixel(0, 17), qRgb(128, 128, 0));  // the ground left out
+  EXPECT_NE(Bounds(up, qRgb(0, 144, 0)), QRect());
+  b.SetStyle(bsWin31);
+  EXPECT_NE(b.GlyphFor(0), up);
+  EXPECT_EQ(b.Kind(), bkYes);
+
+  b.SetModalResult(TwkImageBtn::mrOk);
+  EXPECT_EQ(b.Kind(), bkCustom);
+  b.SetModalResult(TwkImageBtn::mrYes);
+  EXPECT_EQ(b.Kind(), bkCustom);  // and stays so
+
+  b.SetKind(bkNo);
+  EXPECT_TRUE(b.Cancel());
+  EXPECT_FALSE(b.Default());
+  b.SetDefault(true);
+  EXPECT_EQ(b.Kind(), bkCustom);
+  b.SetKind(bkAbort);
+  EXPECT_EQ(b.Kind(), bkAbort);
+  b.SetGlyph(QImage(4, 4, QImage::Format_RGB32));
+  EXPECT_EQ(b.Kind(), bkCustom);
+}
+
+TEST(ImageBtnDialog, EnterEscapeAndAcceleratorClickTheirButtons) {
+  QDialog dialog;
+  dialog.resize(300, 100);
+  auto* edit = new QLineEdit(&dialog);
+  auto* ok = new TwkImageBtn(&dialog);
+  ok->SetKind(bkOK);
+  ok->move(0, 30);
+  auto* cancel = new TwkImageBtn(&dialog);
+  cancel->SetKind(bkCancel);
+  cancel->move(80, 30);
+  auto* retry = new TwkImageBtn(&dialog);
+  retry->SetKind(bkRetry);
+  retry->move(160, 30);
+  auto* other = new TwkImageBtn(&dialog);
+  other->SetOptions(boFocusable);
+  other->move(0, 60);
+  int okClicks = 0, otherClicks = 0;
+  ok->OnClick = [&] { ++okClicks; };
+  other->OnClick = [&] { ++otherClicks; };
+  auto open = [&] {
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    edit->setFocus();
+  };
+
+  open();
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), TwkImageBtn::mrCancel);
+
+  open();
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), TwkImageBtn::mrOk);
+  EXPECT_EQ(okClicks, 1);
+
+  // With another image button focused, Enter is that button's.
+  open();
+  other->setFocus();
+  ASSERT_TRUE(other->hasFocus());
+  QTest::keyClick(other, Qt::Key_Return);
+  EXPECT_EQ(otherClicks, 1);
+  EXPECT_EQ(okClicks, 1);
+  EXPECT_TRUE(dialog.isVisible());
+  QTest::keyClick(other, Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(otherClicks, 1);
+  // A key the focused control leaves alone reaches the caption's accelerator ("&Retry").
+  QTest::keyClick(other, Qt::Key_R);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), TwkImageBtn::mrRetry);
+
+  // A Close button closes its window.
+  open();
+  retry->SetKind(bkClose);
+  retry->Click();
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ImageBtnTest, PicturesFromAnotherButtonOrImager) {
+  auto* user = new TwkImageBtn(FForm.get());
+  user->setGeometry(60, 30, 10, 8);
+  user->SetTransparentColor(clRed);
+  EXPECT_TRUE(user->mask().isEmpty());  // no picture of its own
+  user->SetExtImage(FButton);
+  EXPECT_EQ(user->mask(), QRegion(1, 1, 8, 6));
+  // The source's changes reach it.
+  QImage lower = FramedPicture();
+  QPainter(&lower).fillRect(1, 1, 8, 2, Qt::red);
+  FButton->Image().Assign(lower);
+  EXPECT_EQ(user->mask(), QRegion(1, 3, 8, 4));
+
+  // Assign copies the look and shares the pictures.
+  TwkImageBtn copy(FForm.get());
+  copy.setGeometry(80, 30, 10, 8);
+  copy.Assign(*FButton);
+  EXPECT_EQ(copy.ExtImage(), FButton);
+  EXPECT_EQ(copy.ExtImageDown(), FButton);
+  EXPECT_EQ(copy.TransparentColor(), clRed);
+  EXPECT_EQ(copy.ShadeColors().Shadow, Ground);
+  EXPECT_EQ(copy.mask(), QRegion(1, 3, 8, 4));
+  EXPECT_EQ(copy.RenderButton(), FButton->RenderButton());
+
+  // Gone sources are let go of.
+  delete FButton;
+  FButton = nullptr;
+  EXPECT_EQ(user->ExtImage(), nullptr);
+  EXPECT_EQ(copy.ExtImageDown(), nullptr);
+  EXPECT_TRUE(user->mask().isEmpty());
+
+  auto* imager = new TwkCustomImager(FForm.get());
+  imager->SetPicture(FramedPicture());
+  user->SetExtImage(imager);
+  EXPECT_EQ(user->mask(), QRegion(1, 1, 8, 6));
+  delete imager;
+  EXPECT_EQ(user->ExtImage(), nullptr);
+
+  // A picture of its own replaces the one from elsewhere.
+  user->SetExtImage(&copy);
+  user->Image().Assign(lower);
+  EXPECT_EQ(user->ExtImage(), nullptr);
+}
+
+TEST_F(ImageBtnTest, StoredOutlineBlockWinsUntilPictureOrSizeChanges) {
+  const QByteArray block = FButton->RegionData();
+  ASSERT_EQ(block.size(), 4 + 32 + 16);
+  const qint32 expected[] = {48, 32, 1, 1, 16, 1, 1, 9, 7, 1, 1, 9, 7};
+  for (int i = 0; i < 13; ++i) EXPECT_EQ(IntAt(block, 4 * i), expected[i]) << i;
+  EXPECT_EQ(FButton->DownRegionData(), QByteArray(4, '\0'));
+
+  TwkImageBtn other(FForm.get());
+  other.setGeometry(60, 30, 10, 8);
+  other.show();
+  other.SetTransparentColor(clRed);
+  QImage wide = AllRed();
+  QPainter(&wide).fillRect(0, 2, 10, 3, Qt::gray);
+  other.Image().Assign(wide);
+  EXPECT_EQ(other.mask(), QRegion(0, 2, 10, 3));
+  other.SetRegionData(block);
+  EXPECT_EQ(other.mask(), QRegion(1, 1, 8, 6));
+  EXPECT_EQ(other.RegionData(), block);
+  other.Image().Assign(wide);
+  EXPECT_EQ(other.mask(), QRegion(0, 2, 10, 3));
+  other.SetRegionData(block);
+  other.resize(20, 8);
+  EXPECT_EQ(other.mask(), QRegion(0, 2, 20, 3));
+
+  // A header that claims more rectangles than the block holds uses those present; a
+  // block shorter than its length, or of length 0, is refused.
+  QByteArray claims = block;
+  qToLittleEndian<qint32>(1000, claims.data() + 12);
+  other.SetRegionData(claims);
+  EXPECT_EQ(other.mask(), QRegion(1, 1, 8, 6));
+  other.SetRegionData(block.left(30));
+  other.SetRegionData(QByteArray(4, '\0'));
+  EXPECT_EQ(other.mask(), QRegion(1, 1, 8, 6));
+  // No transparent colour: rectangular, whatever is stored.
+  other.SetTransparentColor(clNullColor);
+  other.SetRegionData(block);
+  EXPECT_TRUE(other.mask().isEmpty());
 }
 
 TEST(MainWindowButtons, FacesAreCutFromPureRed) {
