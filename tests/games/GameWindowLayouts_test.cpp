@@ -5,6 +5,7 @@
 #include "games/GamesTesting.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFontMetrics>
 #include <QStyle>
 #include <QToolBar>
@@ -23,7 +24,7 @@ namespace {
 // F difficulty.
 struct TPanelRow {
   char Role;
-  int Width[3];  // normal, small, huge cards, as the panel table reads
+  int Width[3];  // with normal, small and huge cards
   int SmallFont = 11;  // the text's character height with small cards
 };
 struct TGameRow {
@@ -155,6 +156,14 @@ protected:
     }
   }
 
+  // A picture of the window for looking at, when PELLAMY_SHOTS names a folder.
+  void Shot(const QString& name) {
+    const QString folder = qEnvironmentVariable("PELLAMY_SHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    FForm->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+  }
+
   void CheckCards() {
     const QRect table(0, 0, FForm->width(), FForm->GameStatusBar->geometry().top());
     const QSize card = TCardPileView::CardSize();
@@ -187,6 +196,7 @@ TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
       EXPECT_EQ(FForm->GameStatusBar->height(), StatusBarHeights[size]);
       CheckPanels(PanelTable[game], size);
       CheckCards();
+      Shot(QStringLiteral("%1-%2").arg(GameInfo(game).Section).arg(size));
       Close();
     }
 }
