@@ -81,4 +81,10 @@ void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize 
   }
 }
 
+int FittedFanStep(int spacing, int viewHeight, int cardHeight, int cards, int minimum) {
+  if (cards < 2) return spacing;
+  const int fit = (viewHeight - cardHeight) / (cards - 1);
+  return std::max(minimum, std::min(spacing, fit));
+}
+
 }  // namespace FormBuilder

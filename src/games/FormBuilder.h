@@ -36,5 +36,8 @@ void Bind(TCardPileView* view, const TEventBindings& events, const THandlerTable
 // Places the components for a table area of the given size: an edge anchored on both
 // sides stretches, one anchored right or bottom keeps its distance to that edge.
 void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize area);
+// The step of a downward fan that keeps `cards` cards wholly inside a view of the given
+// height: the spacing while they fit, else the largest step that does, never below minimum.
+int FittedFanStep(int spacing, int viewHeight, int cardHeight, int cards, int minimum);
 
 }  // namespace FormBuilder

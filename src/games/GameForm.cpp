@@ -233,9 +233,7 @@ void TGameForm::BuildStatusBar() {
   AutoPlayCheckBox = new QCheckBox(QStringLiteral("Autoplay"), this);
   AutoPlayCheckBox->setObjectName(QStringLiteral("AutoPlayCheckBox"));
   AutoPlayCheckBox->setFocusPolicy(Qt::NoFocus);
-  QFont checkFont(QStringLiteral("Liberation Sans"));
-  checkFont.setPixelSize(13);
-  AutoPlayCheckBox->setFont(checkFont);
+  AutoPlayCheckBox->setFont(Metrics::ArialFont(PanelFontHeights[size]));
   connect(AutoPlayCheckBox, &QCheckBox::clicked, this, [this] { AutoPlayCheckBoxClick(AutoPlayCheckBox); });
 
   TwkStatusPanels& panels = GameStatusBar->Panels();
@@ -249,6 +247,7 @@ void TGameForm::BuildStatusBar() {
                                                               : taLeftJustify);
     panel->SetIndent(layout.Indent);
     panel->SetMargin(layout.Margin);
+    panel->SetFont(Metrics::ArialFont(layout.FontHeight > 0 ? layout.FontHeight : PanelFontHeights[size]));
   }
   panels.EndUpdate();
   for (int i = 0; i < int(FLayout.Panels.size()); ++i) {

@@ -41,13 +41,15 @@ struct TComponentLayout {
   TEventBindings Events;
 };
 
-// One status panel: name, width, alignment (0 left, 1 centred, 2 right), indent, margin.
+// One status panel: name, width, alignment (0 left, 1 centred, 2 right), indent, margin,
+// and the character height of its font (0: the card size's panel font, PanelFontHeights).
 struct TPanelLayout {
   const char* Name;
   int Width;
   int Alignment = 0;
   int Indent = 0;
   int Margin = 0;
+  int FontHeight = 0;
 };
 
 // The window of one game at one card size.
@@ -72,3 +74,5 @@ struct TToolBarMetrics {
 inline constexpr TToolBarMetrics ToolBarMetrics[3] = {
     {168, 18, 19, 18, 170}, {208, 22, 24, 22, 210}, {304, 32, 36, 32, 306}};
 inline constexpr int StatusBarHeights[3] = {22, 26, 36};
+// Status-panel texts and the check boxes on the bar: Arial of this character height.
+inline constexpr int PanelFontHeights[3] = {11, 13, 15};

@@ -33,6 +33,10 @@ TEST_F(TFlowerGarden, TheDealLeavesSixteenNumberedCardsInTheReserve) {
   EXPECT_EQ(Positions(), "0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15");
   EXPECT_EQ(FForm->windowTitle(), "Flower Garden");
   EXPECT_EQ(FForm->PanelText(2), "Game #1");
+  // The spacing of 28 closes up to 25 so that all sixteen cards show above the status bar,
+  // and opens again in a taller window.
+  EXPECT_EQ(Reserve()->YOffset, 25.0f);
+  FForm->resize(FForm->width(), FForm->height() + 100);
   EXPECT_EQ(Reserve()->YOffset, float(PreferencesDlg->FCardSpacing));
   DealNumber(617);
   EXPECT_EQ(Text(Tableau(6)), "5D QD TH 4D 3H KS");

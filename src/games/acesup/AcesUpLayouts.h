@@ -34,7 +34,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"DiscardPileView", Pile, 562, 8, 80, 136, Top, DiscardProps, DiscardEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
+    {"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 650, .ClientHeight = 450,
                                    .MinWidth = 650, .MinHeight = 300, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
@@ -49,7 +49,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", Pile, 500, 8, 61, 106, Top, DiscardProps, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"GameNumPanel", 95, 1}, {"StockPanel", 60}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 582, .ClientHeight = 450,
                                    .MinWidth = 500, .MinHeight = 300, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -65,7 +65,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DiscardPileView", Pile, 786, 10, 120, 202, Top, DiscardProps, DiscardEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"StockPanel", 90}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"StockPanel", 90}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 926, .ClientHeight = 603,
                                   .MinWidth = 850, .MinHeight = 500, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

@@ -37,7 +37,7 @@ inline constexpr auto Waste = TComponentKind::WastePileView;
 
 // Large cards, 80 x 125.
 inline constexpr TComponentLayout LargeComponents[] = {
-    {"DeckPileView", Pile, 8, 8, 121, 129, Top, StockProps, StockEvents},
+    {"DeckPileView", Pile, 8, 8, 121, 131, Top, StockProps, StockEvents},  // the 34-card block
     {"DiscardPileView", Waste, 144, 8, 137, 130, Top, WasteProps, TopCardEvents},
     {"FoundationPile1", Pile, 296, 8, 80, 125, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 392, 8, 80, 125, Top, FoundationProps, FoundationEvents},
@@ -58,7 +58,7 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHei
 
 // Small cards, 61 x 95.
 inline constexpr TComponentLayout SmallComponents[] = {
-    {"DeckPileView", Pile, 17, 8, 102, 100, Top, StockProps, StockEvents},
+    {"DeckPileView", Pile, 17, 8, 102, 101, Top, StockProps, StockEvents},
     {"DiscardPileView", Waste, 122, 8, 108, 100, Top, WasteProps, TopCardEvents},
     {"FoundationPile1", Pile, 257, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 329, 8, 61, 95, Top, FoundationProps, FoundationEvents},
@@ -71,8 +71,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView4", Pile, 401, 120, 61, 289, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"DrawPanel", 45}, {"AutoPlayPanel", 80, 0, 5, 2},
-    {"GameNumPanel", 95, 1}, {"StockPanel", 60}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"DrawPanel", 48}, {"AutoPlayPanel", 72, 0, 5, 2},
+    {"GameNumPanel", 110, 1}, {"StockPanel", 55}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 550, .ClientHeight = 433,
                                    .MinWidth = 525, .MinHeight = 300, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -94,7 +94,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
 };
 inline constexpr TPanelLayout HugePanels[] = {
     {"SpeedPanel", 306}, {"DrawPanel", 70}, {"AutoPlayPanel", 100, 0, 5, 2},
-    {"GameNumPanel", 170, 1}, {"StockPanel", 90}, {"ScorePanel", 110, 2}};
+    {"GameNumPanel", 180, 1}, {"StockPanel", 80}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 964, .ClientHeight = 731,
                                   .MinWidth = 900, .MinHeight = 600, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

@@ -81,13 +81,17 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"FoundationPileView4", Pile, 999, 628, 120, 188, Top, FoundationProps, FoundationEvents},
 };
 
+// Castle's panels, with a wider Autoplay panel with large cards.
+inline constexpr TPanelLayout LargePanels[] = {
+    {"SpeedPanel", 210}, {"AutoPlayPanel", 90, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
+
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 580, .ClientHeight = 434,
                                    .MinWidth = 580, .MinHeight = 465, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
                                    .Components = SmallComponents, .Panels = CastleLayouts::SmallPanels};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 798, .ClientHeight = 623,
                                    .MinWidth = 798, .MinHeight = 650, .StatusBarHeight = 26,
-                                   .Components = LargeComponents, .Panels = CastleLayouts::LargePanels};
+                                   .Components = LargeComponents, .Panels = LargePanels};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1134, .ClientHeight = 916,
                                   .MinWidth = 1150, .MinHeight = 900, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

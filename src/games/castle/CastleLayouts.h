@@ -27,11 +27,11 @@ inline constexpr auto Pile = TComponentKind::PileView;
 inline constexpr int NumberPanel = 2;
 inline constexpr int ScorePanel = 3;
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 95, 1}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 130, 1}, {"ScorePanel", 80, 2}};
+    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 170, 1}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 180, 1}, {"ScorePanel", 80, 2}};
 
 inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView1", Pile, 8, 8, 232, 95, Top, SmallRowProps, TableauEvents},

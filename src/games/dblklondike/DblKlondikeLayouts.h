@@ -73,8 +73,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView9", Pile, 634, 124, 61, 343, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"DrawPanel", 45}, {"AutoPlayPanel", 80, 0, 5, 2},
-    {"GameNumPanel", 95, 1}, {"StockPanel", 60}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"DrawPanel", 55}, {"AutoPlayPanel", 80, 0, 5, 2},
+    {"GameNumPanel", 130, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 756, .ClientHeight = 489,
                                    .MinWidth = 756, .MinHeight = 300, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -104,7 +104,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
 };
 inline constexpr TPanelLayout HugePanels[] = {
     {"SpeedPanel", 306}, {"DrawPanel", 70}, {"AutoPlayPanel", 100, 0, 5, 2},
-    {"GameNumPanel", 170, 1}, {"StockPanel", 90}, {"ScorePanel", 110, 2}};
+    {"GameNumPanel", 180, 1}, {"StockPanel", 90}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1434, .ClientHeight = 861,
                                   .MinWidth = 1380, .MinHeight = 700, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

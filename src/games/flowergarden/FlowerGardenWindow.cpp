@@ -43,8 +43,17 @@ void TFlowerGardenForm::InitPiles() {
 }
 
 void TFlowerGardenForm::ApplySpacing() {
-  if (ReservePileView) ReservePileView->YOffset = static_cast<float>(TableauSpacing());
+  FitReserveFan();
   TGameForm::ApplySpacing();
+}
+
+void TFlowerGardenForm::FormResize(QObject*) { FitReserveFan(); }
+
+void TFlowerGardenForm::FitReserveFan() {
+  if (!ReservePileView) return;
+  ReservePileView->YOffset = static_cast<float>(
+      FormBuilder::FittedFanStep(TableauSpacing(), ReservePileView->height(), TCardPileView::CardSize().height(),
+                                 FlowerGardenRules::ReserveCount, TCardPileView::FaceDownStep()));
 }
 
 void TFlowerGardenForm::BindHandlers(THandlerTable& t) {

@@ -36,8 +36,11 @@ public:
 
 protected:
   TFlowerGardenForm(const TFormLayout& layout, QWidget* owner);
-  // The reserve fans downwards with the tableau's spacing.
+  // The reserve fans downwards with the tableau's spacing, closer where its sixteen cards
+  // would otherwise run under the status bar.
   void ApplySpacing() override;
+  void FormResize(QObject* Sender) override;
+  void FitReserveFan();
   void InitPiles() override;
   void BindHandlers(THandlerTable& table) override;
   void DealLayout(bool animate) override;

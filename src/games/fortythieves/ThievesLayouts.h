@@ -69,7 +69,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"FoundPile8", Pile, 712, 546, 80, 125, Top, FoundationProps, FoundationEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2},
-                                               {"GameNumPanel", 130, 1}, {"StockPanel", 80},
+                                               {"GameNumPanel", 140, 1}, {"StockPanel", 80},
                                                {"ScorePanel", 80, 2}};
 
 // Small cards, 61 x 95: columns 72 apart.
@@ -96,8 +96,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"FoundPile8", Pile, 584, 418, 61, 95, Top, FoundationProps, FoundationEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2},
-                                               {"GameNumPanel", 95, 1}, {"StockPanel", 70},
-                                               {"ScorePanel", 70, 2}};
+                                               {"GameNumPanel", 140, 1}, {"StockPanel", 70},
+                                               {"ScorePanel", 80, 2}};
 
 // Huge cards, 120 x 188: columns 138 apart.
 inline constexpr TComponentLayout HugeComponents[] = {
@@ -123,7 +123,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"FoundPile8", Pile, 1120, 700, 120, 188, Top, FoundationProps, FoundationEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2},
-                                              {"GameNumPanel", 170, 1}, {"StockPanel", 100},
-                                              {"ScorePanel", 110, 2}};
+                                              {"GameNumPanel", 180, 1}, {"StockPanel", 90},
+                                              {"ScorePanel", 80, 2}};
 
 }  // namespace ThievesLayouts

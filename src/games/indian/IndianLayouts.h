@@ -7,10 +7,18 @@ namespace IndianLayouts {
 
 using ThievesLayouts::TThievesMetrics;
 
+// Forty Thieves' panels, with a narrower stock panel with large and huge cards.
+inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2},
+                                               {"GameNumPanel", 140, 1}, {"StockPanel", 70},
+                                               {"ScorePanel", 80, 2}};
+inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2},
+                                              {"GameNumPanel", 180, 1}, {"StockPanel", 80},
+                                              {"ScorePanel", 80, 2}};
+
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 887, .ClientHeight = 675,
                                    .MinWidth = 885, .MinHeight = 622, .StatusBarHeight = 26,
                                    .Components = ThievesLayouts::LargeComponents,
-                                   .Panels = ThievesLayouts::LargePanels};
+                                   .Panels = LargePanels};
 inline constexpr TThievesMetrics LargeMetrics{377, 546, 675};
 
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 725, .ClientHeight = 520,
@@ -23,7 +31,7 @@ inline constexpr TThievesMetrics SmallMetrics{270, 418, 520};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1395, .ClientHeight = 896,
                                   .MinWidth = 1280, .MinHeight = 750, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = ThievesLayouts::HugeComponents,
-                                  .Panels = ThievesLayouts::HugePanels};
+                                  .Panels = HugePanels};
 inline constexpr TThievesMetrics HugeMetrics{462, 700, 896};
 
 }  // namespace IndianLayouts

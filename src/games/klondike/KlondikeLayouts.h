@@ -55,7 +55,8 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHei
                                    .MinWidth = 672, .MinHeight = 480, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
 
-// Small cards, 61 x 95.
+// Small cards, 61 x 95. The narrow game-number panel takes a smaller font so that a
+// ten-digit number fits.
 inline constexpr TComponentLayout SmallComponents[] = {
     {"FoundationPile1", Pile, 233, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 305, 8, 61, 95, Top, FoundationProps, FoundationEvents},
@@ -71,9 +72,10 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", TComponentKind::WastePileView, 122, 8, 108, 100, Top, WasteProps, WasteEvents},
     {"DeckPileView", Pile, 17, 8, 102, 100, Top, StockProps, StockEvents},
 };
+// The 70-pixel Autoplay panel keeps a margin of 1 so the whole caption shows.
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"DrawPanel", 45}, {"AutoPlayPanel", 80, 0, 5, 2},
-    {"GameNumPanel", 95, 1}, {"StockPanel", 60}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"DrawPanel", 48}, {"AutoPlayPanel", 70, 0, 5, 1},
+    {"GameNumPanel", 96, 1, 0, 0, 9}, {"StockPanel", 55}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 525, .ClientHeight = 392,
                                    .MinWidth = 525, .MinHeight = 300, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -96,8 +98,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DeckPileView", Pile, 15, 8, 161, 194, Top, StockProps, StockEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"DrawPanel", 70}, {"AutoPlayPanel", 100, 0, 5, 2},
-    {"GameNumPanel", 170, 1}, {"StockPanel", 90}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"DrawPanel", 68}, {"AutoPlayPanel", 95, 0, 5, 2},
+    {"GameNumPanel", 150, 1}, {"StockPanel", 85}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1008, .ClientHeight = 736,
                                   .MinWidth = 980, .MinHeight = 650, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

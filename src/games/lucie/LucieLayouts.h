@@ -25,15 +25,16 @@ inline constexpr int DrawPanel = 1;
 inline constexpr int NumberPanel = 3;
 inline constexpr int ShufflePanel = 4;
 inline constexpr int ScorePanel = 5;
+// The 70-pixel Autoplay panel keeps a margin of 1 so the whole caption shows.
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"DrawPanel", 80}, {"AutoPlayPanel", 80, 0, 5, 2},
-    {"GameNumPanel", 95, 1}, {"ShufflePanel", 130, 1}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"DrawPanel", 78}, {"AutoPlayPanel", 70, 0, 5, 1},
+    {"GameNumPanel", 110, 1}, {"ShufflePanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TPanelLayout LargePanels[] = {
     {"SpeedPanel", 210}, {"DrawPanel", 90}, {"AutoPlayPanel", 80, 0, 5, 2},
-    {"GameNumPanel", 130, 1}, {"ShufflePanel", 150, 1}, {"ScorePanel", 80, 2}};
+    {"GameNumPanel", 140, 1}, {"ShufflePanel", 160, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TPanelLayout HugePanels[] = {
     {"SpeedPanel", 306}, {"DrawPanel", 110}, {"AutoPlayPanel", 100, 0, 5, 2},
-    {"GameNumPanel", 170, 1}, {"ShufflePanel", 190, 1}, {"ScorePanel", 110, 2}};
+    {"GameNumPanel", 180, 1}, {"ShufflePanel", 180, 1}, {"ScorePanel", 80, 2}};
 
 inline constexpr TComponentLayout SmallComponents[] = {
     {"CardPileView1", Pile, 8, 8, 104, 95, Top, SmallFanProps, FanEvents},

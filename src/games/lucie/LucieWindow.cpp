@@ -70,6 +70,7 @@ void TLucieForm::AddGameMenuItems(QMenu* menu) {
 void TLucieForm::InitPanels() {
   if (GameStatusBar->Panels().Count() <= LucieLayouts::ShufflePanel) return;
   TwkStatusPanel* panel = GameStatusBar->Panels().Items(LucieLayouts::ShufflePanel);
+  panel->SetBevel(pbRaised);  // a button from the start, as Montana's
   panel->SetHint(QStringLiteral("Click to shuffle"));
   panel->OnClick = [this](TwkStatusPanel*) { Shuffle1Click(Shuffle1); };
 }

@@ -76,7 +76,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"DiscardPileView", Pile, 0, 0, 80, 125, Top, DiscardProps, NoEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"ShufflePanel", 160, 1}, {"ScorePanel", 90, 2}};
+    {"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"ShufflePanel", 160, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 1041, .ClientHeight = 600,
                                    .MinWidth = 1041, .MinHeight = 595, .MinHeightHasFrame = true,
                                    .MinHeightLessBar = true, .StatusBarHeight = 26,
@@ -139,7 +139,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", Pile, 0, 0, 61, 95, Top, DiscardProps, NoEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"GameNumPanel", 95, 1}, {"ShufflePanel", 130, 1}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"ShufflePanel", 160, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 800, .ClientHeight = 444,
                                    .MinWidth = 800, .MinHeight = 444, .MinHeightHasFrame = true,
                                    .MinHeightLessBar = true, .FontHeight = 11, .StatusBarHeight = 22,
@@ -203,7 +203,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DiscardPileView", Pile, 0, 0, 120, 188, Top, DiscardProps, NoEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"ShufflePanel", 200, 1}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"GameNumPanel", 200, 1}, {"ShufflePanel", 180, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1664, .ClientHeight = 833,
                                   .MinWidth = 1600, .MinHeight = 830, .MinHeightHasFrame = true,
                                   .MinHeightLessBar = true, .StatusBarHeight = 36,

@@ -52,7 +52,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"PlayPileView4", Pile, 451, 8, 80, 125, Top, ReserveProps, PileEvents},
     {"DiscardPileView", Pile, 11, 444, 696, 130, Top, LargeDiscardProps, DiscardEvents},
 };
-inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"ScorePanel", 90, 2}};
+inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 723, .ClientHeight = 604,
                                    .MinWidth = 725, .MinHeight = 500, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
@@ -73,7 +73,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"PlayPileView4", Pile, 372, 6, 61, 95, Top, ReserveProps, PileEvents},
     {"DiscardPileView", Pile, 12, 322, 565, 100, Top, SmallDiscardProps, DiscardEvents},
 };
-inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"GameNumPanel", 95, 1}, {"ScorePanel", 70, 2}};
+inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 591, .ClientHeight = 448,
                                    .MinWidth = 593, .MinHeight = 400, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -95,7 +95,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"PlayPileView4", Pile, 654, 8, 120, 188, Top, ReserveProps, PileEvents},
     {"DiscardPileView", Pile, 14, 607, 1016, 192, Top, HugeDiscardProps, DiscardEvents},
 };
-inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"ScorePanel", 110, 2}};
+inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1049, .ClientHeight = 839,
                                   .MinWidth = 1000, .MinHeight = 740, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

@@ -159,6 +159,19 @@ void TNestorForm::FormResize(QObject*) {
   for (TCardPileView* column : FTableau)
     column->resize(column->width(), std::max(0, height() + FMetrics.ColumnExtra - base));
   FDiscardView->move(FDiscardView->x(), height() + FMetrics.DiscardExtra - base);
+  FitColumnFans();
+}
+
+void TNestorForm::ApplySpacing() {
+  TGameForm::ApplySpacing();
+  FitColumnFans();
+}
+
+void TNestorForm::FitColumnFans() {
+  for (TCardPileView* column : FTableau)
+    column->YOffset = static_cast<float>(
+        FormBuilder::FittedFanStep(TableauSpacing(), column->height(), TCardPileView::CardSize().height(),
+                                   NestorRules::Passes, TCardPileView::FaceDownStep()));
 }
 
 void TNestorForm::ShowStatusBar1Click(QObject* Sender) {

@@ -37,6 +37,9 @@ public:
                      int Y) override;
   void TableauPileView1EndDrag(QObject* Sender, QObject* Target, int X, int Y) override;
   void FormResize(QObject* Sender) override;
+  // The columns fan with the tableau's spacing, closer where six cards would not fit.
+  void ApplySpacing() override;
+  void FitColumnFans();
   void ShowStatusBar1Click(QObject* Sender) override;
 
 protected:

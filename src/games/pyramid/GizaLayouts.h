@@ -31,7 +31,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView7", Pile, 540, 450, 80, 182, Top, PileProps, PairEvents},
     {"TableauPileView8", Pile, 628, 450, 80, 182, Top, PileProps, PairEvents},
 };
-inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"ScorePanel", 80, 2}};
+inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 721, .ClientHeight = 662,
                                    .MinWidth = 723, .MinHeight = 600, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
@@ -50,7 +50,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView7", Pile, 442, 344, 61, 140, Top, PileProps, PairEvents},
     {"TableauPileView8", Pile, 513, 344, 61, 140, Top, PileProps, PairEvents},
 };
-inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"GameNumPanel", 100, 1}, {"ScorePanel", 70, 2}};
+inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 591, .ClientHeight = 523,
                                    .MinWidth = 593, .MinHeight = 450, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -70,7 +70,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"TableauPileView7", Pile, 806, 665, 120, 274, Top, PileProps, PairEvents},
     {"TableauPileView8", Pile, 936, 665, 120, 274, Top, PileProps, PairEvents},
 };
-inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"ScorePanel", 110, 2}};
+inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1082, .ClientHeight = 993,
                                   .MinWidth = 1082, .MinHeight = 900, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

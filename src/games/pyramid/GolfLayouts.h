@@ -33,7 +33,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"DiscardPileView", Pile, 135, 288, 544, 132, Top, {.XOffset = 14}, DiscardEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"KingsPanel", 150, 0, 5, 2}, {"GameNumPanel", 130, 1}, {"StockPanel", 80},
+    {"SpeedPanel", 210}, {"KingsPanel", 160, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"StockPanel", 70},
     {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 702, .ClientHeight = 456,
                                    .MinWidth = 702, .MinHeight = 456, .MinHeightHasFrame = true,
@@ -53,8 +53,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", Pile, 140, 225, 400, 102, Top, {.XOffset = 11}, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"KingsPanel", 150, 0, 5, 2}, {"GameNumPanel", 95, 1}, {"StockPanel", 70},
-    {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"KingsPanel", 135, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"StockPanel", 60},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 587, .ClientHeight = 362,
                                    .MinWidth = 587, .MinHeight = 362, .MinHeightHasFrame = true,
                                    .MinHeightLessBar = true, .FontHeight = 11, .StatusBarHeight = 22,
@@ -74,8 +74,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DiscardPileView", Pile, 175, 400, 778, 195, Top, {.XOffset = 20}, DiscardEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"KingsPanel", 190, 0, 5, 2}, {"GameNumPanel", 170, 1}, {"StockPanel", 110},
-    {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"KingsPanel", 200, 0, 5, 2}, {"GameNumPanel", 180, 1}, {"StockPanel", 80},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 970, .ClientHeight = 654,
                                   .MinWidth = 970, .MinHeight = 600, .MinHeightHasFrame = true,
                                   .MinHeightLessBar = true, .StatusBarHeight = 36,

@@ -27,7 +27,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"DiscardPileView", Pile, 8, 448, 622, 130, Top, {.XOffset = 12}, DiscardEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"StockPanel", 80}, {"ScorePanel", 80, 2}};
+    {"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 638, .ClientHeight = 607,
                                    .MinWidth = 640, .MinHeight = 600, .MinHeightHasFrame = true,
                                    .StatusBarHeight = 26, .Components = LargeComponents,
@@ -41,7 +41,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", Pile, 8, 344, 502, 100, Top, {.XOffset = 9}, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"GameNumPanel", 100, 1}, {"StockPanel", 70}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 518, .ClientHeight = 499,
                                    .MinWidth = 520, .MinHeight = 500, .MinHeightHasFrame = true,
                                    .FontHeight = 11, .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -55,7 +55,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DiscardPileView", Pile, 8, 690, 933, 195, Top, {.XOffset = 18}, DiscardEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"StockPanel", 110}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"StockPanel", 80}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 949, .ClientHeight = 956,
                                   .MinWidth = 960, .MinHeight = 900, .MinHeightHasFrame = true,
                                   .StatusBarHeight = 36, .PlacementPrefix = "h",

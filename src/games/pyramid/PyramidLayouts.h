@@ -42,7 +42,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"DiscardPileView", Pile, 552, 8, 80, 125, Top, DiscardProps, DiscardEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"StockPanel", 80}, {"WastePanel", 80}, {"ScorePanel", 80, 2}};
+    {"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"WastePanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 640, .ClientHeight = 609,
                                    .MinWidth = 640, .MinHeight = 600, .MinHeightHasFrame = true,
                                    .StatusBarHeight = 26, .Components = LargeComponents,
@@ -58,7 +58,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", Pile, 451, 8, 61, 95, Top, DiscardProps, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"GameNumPanel", 100, 1}, {"StockPanel", 70}, {"WastePanel", 70}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"StockPanel", 60}, {"WastePanel", 60}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 520, .ClientHeight = 494,
                                    .MinWidth = 520, .MinHeight = 480, .MinHeightHasFrame = true,
                                    .FontHeight = 11, .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -74,7 +74,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DiscardPileView", Pile, 820, 8, 120, 188, Top, DiscardProps, DiscardEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"StockPanel", 110}, {"WastePanel", 110}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"StockPanel", 80}, {"WastePanel", 80}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 949, .ClientHeight = 956,
                                   .MinWidth = 960, .MinHeight = 900, .MinHeightHasFrame = true,
                                   .StatusBarHeight = 36, .PlacementPrefix = "h",

@@ -72,8 +72,8 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"DiscardPileView", Pile, 192, 530, 400, 146, Top, LargeDiscardProps, WasteEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2},
-                                              {"GameNumPanel", 130, 1}, {"StockPanel", 80},
-                                              {"ScorePanel", 320, 2}};
+                                              {"GameNumPanel", 140, 1}, {"StockPanel", 70},
+                                              {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 884, .ClientHeight = 704,
                                    .MinWidth = 882, .MinHeight = 600, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
@@ -102,8 +102,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"DiscardPileView", Pile, 171, 405, 320, 114, Top, SmallDiscardProps, WasteEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2},
-                                              {"GameNumPanel", 95, 1}, {"StockPanel", 70},
-                                              {"ScorePanel", 250, 2}};
+                                              {"GameNumPanel", 140, 1}, {"StockPanel", 70},
+                                              {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 672, .ClientHeight = 543,
                                    .MinWidth = 670, .MinHeight = 480, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -133,8 +133,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"DiscardPileView", Pile, 230, 723, 600, 208, Top, HugeDiscardProps, WasteEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2},
-                                             {"GameNumPanel", 170, 1}, {"StockPanel", 100},
-                                             {"ScorePanel", 400, 2}};
+                                             {"GameNumPanel", 180, 1}, {"StockPanel", 80},
+                                             {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1196, .ClientHeight = 985,
                                   .MinWidth = 1180, .MinHeight = 900, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,

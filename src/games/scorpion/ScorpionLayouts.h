@@ -24,9 +24,9 @@ inline constexpr auto Pile = TComponentKind::PileView;
 // Status panels: the tool bar, the deal number and the score.
 inline constexpr int NumberPanel = 1;
 inline constexpr int ScorePanel = 2;
-inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"GameNumPanel", 105, 1}, {"ScorePanel", 80, 2}};
-inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"GameNumPanel", 130, 1}, {"ScorePanel", 90, 2}};
-inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 170, 1}, {"ScorePanel", 120, 2}};
+inline constexpr TPanelLayout SmallPanels[] = {{"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
+inline constexpr TPanelLayout LargePanels[] = {{"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"ScorePanel", 80, 2}};
+inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"ScorePanel", 80, 2}};
 
 #define SCORPION_TABLEAU(n, left, top, w, h) {"TableauPile" #n, Pile, left, top, w, h, TopBottom, TableauProps, TableauEvents}
 

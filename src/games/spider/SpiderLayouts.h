@@ -33,18 +33,19 @@ inline constexpr int NumberPanel = 4;
 inline constexpr int StockPanel = 5;
 inline constexpr int ScorePanel = 6;
 
+// The 70-pixel Autoplay panel keeps a margin of 1 so the whole caption shows.
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170},       {"AutoplayPanel", 80, 0, 5, 2}, {"VariationsPanel", 70, 1},
-    {"DifficultyPanel", 125},  {"GameNumPanel", 95, 1},        {"StockPanel", 60},
-    {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170},       {"AutoplayPanel", 70, 0, 5, 1}, {"VariationsPanel", 80, 1},
+    {"DifficultyPanel", 130, 1}, {"GameNumPanel", 140, 1},        {"StockPanel", 60},
+    {"ScorePanel", 80, 2}};
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210},       {"AutoplayPanel", 80, 0, 5, 2}, {"VariationsPanel", 80, 1},
-    {"DifficultyPanel", 150},  {"GameNumPanel", 130, 1},       {"StockPanel", 70},
+    {"SpeedPanel", 210},       {"AutoplayPanel", 80, 0, 5, 2}, {"VariationsPanel", 90, 1},
+    {"DifficultyPanel", 140, 1}, {"GameNumPanel", 150, 1},       {"StockPanel", 70},
     {"ScorePanel", 80, 2}};
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306},       {"AutoplayPanel", 100, 0, 5, 2}, {"VariationsPanel", 100, 1},
-    {"DifficultyPanel", 180},  {"GameNumPanel", 170, 1},        {"StockPanel", 90},
-    {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306},       {"AutoplayPanel", 100, 0, 5, 2}, {"VariationsPanel", 110, 1},
+    {"DifficultyPanel", 180, 1}, {"GameNumPanel", 180, 1},        {"StockPanel", 80},
+    {"ScorePanel", 80, 2}};
 
 #define SPIDER_TABLEAU(n, left, top, w, h) {"TableauPile" #n, Pile, left, top, w, h, TopBottom, TableauProps, TableauEvents}
 #define SPIDER_FOUNDATION(n, left, top, w, h) {"FoundPile" #n, Pile, left, top, w, h, Top, FoundationProps, FoundationEvents}
@@ -60,7 +61,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     SPIDER_FOUNDATION(3, 360, 6, 80, 125), SPIDER_FOUNDATION(4, 448, 6, 80, 125),
     SPIDER_FOUNDATION(5, 536, 6, 80, 125), SPIDER_FOUNDATION(6, 624, 6, 80, 125),
     SPIDER_FOUNDATION(7, 712, 6, 80, 125), SPIDER_FOUNDATION(8, 800, 6, 80, 125),
-    {"DeckPileView", Pile, 8, 4, 137, 144, Top, StockProps, StockEvents},
+    {"DeckPileView", Pile, 8, 4, 139, 144, Top, StockProps, StockEvents},  // the 60-card block
 };
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 887, .ClientHeight = 636,
                                    .MinWidth = 887, .MinHeight = 480, .StatusBarHeight = 26,

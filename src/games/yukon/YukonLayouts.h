@@ -44,7 +44,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView7", Pile, 584, 144, 80, 433, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 130, 1},
+    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1},
     {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHeight = 580,
                               .MinWidth = 672, .MinHeight = 480, .StatusBarHeight = 26,
@@ -64,8 +64,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView7", Pile, 465, 112, 61, 316, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 95, 1},
-    {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 560, .ClientHeight = 450,
                               .MinWidth = 560, .MinHeight = 300, .FontHeight = 11,
                               .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -85,8 +85,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"TableauPileView7", Pile, 856, 208, 120, 505, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 170, 1},
-    {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 180, 1},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1005, .ClientHeight = 749,
                               .MinWidth = 900, .MinHeight = 650, .StatusBarHeight = 36,
                               .PlacementPrefix = "h",
@@ -116,8 +116,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"TableauPileView7", Pile, 838, 208, 120, 484, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 170, 1},
-    {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 180, 1},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 969, .ClientHeight = 728,
                               .MinWidth = 900, .MinHeight = 650, .StatusBarHeight = 36,
                               .PlacementPrefix = "h",
@@ -145,7 +145,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView7", Pile, 584, 152, 80, 425, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 130, 1},
+    {"SpeedPanel", 210}, {"AutoPlayPanel", 84, 0, 5, 2}, {"GameNumPanel", 146, 1},
     {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHeight = 580,
                               .MinWidth = 672, .MinHeight = 480, .StatusBarHeight = 26,
@@ -167,8 +167,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView7", Pile, 465, 120, 61, 318, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 95, 1},
-    {"StockPanel", 60}, {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1},
+    {"StockPanel", 70}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 560, .ClientHeight = 460,
                               .MinWidth = 560, .MinHeight = 300, .FontHeight = 11,
                               .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -190,8 +190,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"TableauPileView7", Pile, 902, 208, 120, 520, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 170, 1},
-    {"StockPanel", 90}, {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 180, 1},
+    {"StockPanel", 90}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1055, .ClientHeight = 764,
                               .MinWidth = 1000, .MinHeight = 500, .StatusBarHeight = 36,
                               .PlacementPrefix = "h",
@@ -224,7 +224,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView10", Pile, 872, 144, 80, 473, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
-    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 130, 1},
+    {"SpeedPanel", 210}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1},
     {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 960, .ClientHeight = 620,
                               .MinWidth = 960, .MinHeight = 480, .StatusBarHeight = 26,
@@ -251,8 +251,8 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView10", Pile, 656, 112, 61, 370, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
-    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 95, 1},
-    {"ScorePanel", 70, 2}};
+    {"SpeedPanel", 170}, {"AutoPlayPanel", 80, 0, 5, 2}, {"GameNumPanel", 140, 1},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 725, .ClientHeight = 504,
                               .MinWidth = 725, .MinHeight = 480, .FontHeight = 11,
                               .StatusBarHeight = 22, .PlacementPrefix = "s",
@@ -279,8 +279,8 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"TableauPileView10", Pile, 1282, 208, 120, 617, TopBottom, TableauProps, TableauEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
-    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 170, 1},
-    {"ScorePanel", 110, 2}};
+    {"SpeedPanel", 306}, {"AutoPlayPanel", 100, 0, 5, 2}, {"GameNumPanel", 180, 1},
+    {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1424, .ClientHeight = 861,
                               .MinWidth = 1260, .MinHeight = 680, .StatusBarHeight = 36,
                               .PlacementPrefix = "h",

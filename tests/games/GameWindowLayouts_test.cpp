@@ -1,0 +1,204 @@
+// All 90 game windows, made through the app's factory table: every status panel carries
+// its width, font and role, its longest text fits, and every card of the opening deal
+// lies inside the table, above the status bar and inside its own view.
+
+#include "games/GamesTesting.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/GameFactories.h"
+#include "shell/GameTable.h"
+#include "shell/GameWindows.h"
+#include "widgets/wkStatusBar.h"
+
+using namespace GamesTest;
+
+namespace {
+
+// Panel roles: T tool bar, A Autoplay check box, K King check box, N game number,
+// S stock, W waste, C score, D draw mode, L draws left, H shuffles, V variations,
+// F difficulty.
+struct TPanelRow {
+  char Role;
+  int Width[3];  // with normal, small and huge cards
+  int SmallFont = 11;  // the text's character height with small cards
+};
+struct TGameRow {
+  const char* Game;
+  std::vector<TPanelRow> Panels;
+};
+
+constexpr TPanelRow Bar{'T', {210, 170, 306}};
+constexpr TPanelRow Number{'N', {140, 140, 180}};
+constexpr TPanelRow Score{'C', {80, 80, 80}};
+constexpr TPanelRow Autoplay{'A', {80, 80, 100}};
+
+// The panels of the game windows, in the games' list order.
+const TGameRow PanelTable[GameCount] = {
+    {"Aces Up", {Bar, Number, {'S', {70, 70, 90}}, Score}},
+    {"Australian Patience", {Bar, {'A', {84, 80, 100}}, {'N', {146, 140, 180}}, {'S', {70, 70, 90}}, Score}},
+    {"Baker's Dozen", {Bar, {'A', {90, 80, 100}}, Number, Score}},
+    {"Baker's Game", {Bar, Autoplay, Number, Score}},
+    {"Beleaguered Castle", {Bar, Autoplay, Number, Score}},
+    {"Canfield",
+     {Bar, {'D', {55, 48, 70}}, {'A', {80, 72, 100}}, {'N', {130, 110, 180}}, {'S', {70, 55, 80}}, Score}},
+    {"Double Klondike",
+     {Bar, {'D', {55, 55, 70}}, Autoplay, {'N', {130, 130, 180}}, {'S', {70, 70, 90}}, Score}},
+    {"Double Scorpion", {Bar, Number, Score}},
+    {"Double Yukon", {Bar, Autoplay, Number, Score}},
+    {"Eight Off", {Bar, Autoplay, Number, Score}},
+    {"Flower Garden", {Bar, Autoplay, Number, Score}},
+    {"Forty Thieves", {Bar, Autoplay, Number, {'S', {80, 70, 90}}, Score}},
+    {"FreeCell", {Bar, Autoplay, Number, Score}},
+    {"Giza", {Bar, Number, Score}},
+    {"Golf", {Bar, {'K', {160, 135, 200}}, Number, {'S', {70, 60, 80}}, Score}},
+    {"Indian Patience", {Bar, Autoplay, Number, {'S', {70, 70, 80}}, Score}},
+    {"Klondike",
+     {Bar, {'D', {55, 48, 68}}, {'A', {80, 70, 95}}, {'N', {130, 96, 150}, 9}, {'S', {70, 55, 85}}, Score}},
+    {"La Belle Lucie",
+     {Bar, {'L', {90, 78, 110}}, {'A', {80, 70, 100}}, {'N', {140, 110, 180}}, {'H', {160, 140, 180}}, Score}},
+    {"Montana", {Bar, {'N', {140, 140, 200}}, {'H', {160, 160, 180}}, Score}},
+    {"Nestor", {Bar, Number, Score}},
+    {"Pyramid", {Bar, Number, {'S', {70, 60, 80}}, {'W', {70, 60, 80}}, Score}},
+    {"Pyramid Golf", {Bar, Number, {'S', {70, 70, 80}}, Score}},
+    {"Queen of Italy", {Bar, Autoplay, Number, {'S', {70, 70, 80}}, Score}},
+    {"Russian Pellamy", {Bar, Autoplay, Number, Score}},
+    {"Scorpion", {Bar, Number, Score}},
+    {"Scorpion II", {Bar, Number, Score}},
+    {"Sea Towers", {Bar, Autoplay, Number, Score}},
+    {"Simple Simon", {Bar, Number, Score}},
+    {"Spider",
+     {Bar, {'A', {80, 70, 100}}, {'V', {90, 80, 110}}, {'F', {140, 130, 180}}, {'N', {150, 140, 180}},
+      {'S', {70, 60, 80}}, Score}},
+    {"Yukon", {Bar, Autoplay, Number, Score}},
+};
+
+// Text panels and check boxes are Arial of 11, 13 and 15 pixels with small, normal and
+// huge cards, but where a row says otherwise.
+constexpr int PanelFont[3] = {11, 13, 15};
+int FontOf(const TPanelRow& row, int size) { return size == CS_SMALL ? row.SmallFont : PanelFont[size]; }
+
+// The width a check box needs to show its box and every pixel of its caption.
+int CheckBoxNeeds(const QCheckBox* check) {
+  const QStyle* style = check->style();
+  const QRect ink = QFontMetrics(check->font()).tightBoundingRect(check->text());
+  return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, check) +
+         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, check) + ink.x() + ink.width();
+}
+
+// The widest texts a panel of the role shows besides its current one.
+QStringList LongestTexts(char role) {
+  switch (role) {
+    case 'N': return {"Game #2000000000"};
+    case 'D': return {"Draw: 1", "Draw: 3"};
+    case 'L': return {"Draws Left: 0", "Draws Left: 1"};
+    case 'H': return {"2 Shuffles Remaining", "No Shuffles Remaining"};
+    case 'V': return {"Variations..."};
+    case 'F': return {"Difficulty: Medium", "Difficulty: Challenging"};
+    default: return {};
+  }
+}
+
+TAlignment RoleAlignment(char role) {
+  if (role == 'C') return taRightJustify;
+  if (role == 'N' || role == 'H' || role == 'V' || role == 'F') return taCenter;
+  return taLeftJustify;
+}
+
+TwkStatusPanelBevel RoleBevel(char role) {
+  if (role == 'T') return pbNone;
+  if (role == 'H' || role == 'V') return pbRaised;
+  return pbLowered;
+}
+
+const char* RoleControl(char role) {
+  return role == 'T' ? "SpeedBar" : role == 'A' ? "AutoPlayCheckBox" : role == 'K' ? "KingsCheckBox" : nullptr;
+}
+
+class TGameWindowLayouts : public TGameFormTest<TGameForm> {
+protected:
+  void CheckPanels(const TGameRow& row, int size) {
+    const int column = size == CS_LARGE ? 0 : size == CS_SMALL ? 1 : 2;
+    TwkStatusBar* bar = FForm->GameStatusBar;
+    ASSERT_EQ(bar->Panels().Count(), int(row.Panels.size()));
+    for (int i = 0; i < int(row.Panels.size()); ++i) {
+      const TPanelRow& want = row.Panels[std::size_t(i)];
+      const bool last = i == int(row.Panels.size()) - 1;
+      TwkStatusPanel* panel = bar->Panels().Items(i);
+      SCOPED_TRACE(testing::Message() << "panel " << i << " (" << want.Role << ")");
+      EXPECT_EQ(panel->Width(), QString::number(want.Width[column]));
+      if (!last) {
+        EXPECT_EQ(panel->PixelWidth(), want.Width[column]);
+      }
+      EXPECT_EQ(panel->Bevel(), RoleBevel(want.Role));
+      if (const char* control = RoleControl(want.Role)) {
+        ASSERT_NE(panel->Component(), nullptr);
+        EXPECT_EQ(panel->Component()->objectName(), QLatin1String(control));
+        if (auto* check = qobject_cast<QCheckBox*>(panel->Component())) {
+          EXPECT_EQ(check->font().pixelSize(), FontOf(want, size));
+          EXPECT_LE(CheckBoxNeeds(check), check->width()) << check->text().toStdString();
+        }
+        continue;
+      }
+      EXPECT_EQ(panel->Component(), nullptr);
+      EXPECT_EQ(panel->Font().pixelSize(), FontOf(want, size));
+      EXPECT_EQ(panel->TextOptions().Alignment(), RoleAlignment(want.Role));
+      if (last) continue;  // the last panel reaches the window's right edge
+      const int room = bar->PanelRect(i).width() - 4 - panel->Indent();
+      const QFontMetrics metrics(panel->Font());
+      const QStringList texts = LongestTexts(want.Role) << panel->Text();
+      for (const QString& text : texts)
+        EXPECT_LE(metrics.horizontalAdvance(text), room) << text.toStdString();
+    }
+  }
+
+  // A picture of the window for looking at, when PELLAMY_SHOTS names a folder.
+  void Shot(const QString& name) {
+    const QString folder = qEnvironmentVariable("PELLAMY_SHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    FForm->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+  }
+
+  void CheckCards() {
+    const QRect table(0, 0, FForm->width(), FForm->GameStatusBar->geometry().top());
+    const QSize card = TCardPileView::CardSize();
+    FForm->grab();  // every view paints and places its cards
+    for (TCardPileView* view : FForm->findChildren<TCardPileView*>()) {
+      if (!view->isVisibleTo(FForm.data())) continue;
+      for (int i = 0; i < view->FCards->Count(); ++i) {
+        const TCard* c = view->FCards->FList[std::size_t(i)];
+        const QRect inView(QPoint(int(c->FX), int(c->FY)), card);
+        const QRect onTable = inView.translated(view->pos());
+        EXPECT_TRUE(view->rect().contains(inView) && table.contains(onTable))
+            << view->objectName().toStdString() << " card " << i << " at " << onTable.x() << ","
+            << onTable.y() << " " << onTable.width() << "x" << onTable.height() << ", view "
+            << view->geometry().x() << "," << view->geometry().y() << " " << view->width() << "x"
+            << view->height() << ", table above " << table.bottom() + 1;
+      }
+    }
+  }
+};
+
+TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
+  RegisterGameWindows();
+  for (int game = 0; game < GameCount; ++game)
+    for (int size : GameWindows::SlotOrder) {
+      SCOPED_TRACE(testing::Message() << PanelTable[game].Game << ", card size " << size);
+      ASSERT_STREQ(GameInfo(game).GameName, PanelTable[game].Game);
+      Open([&](int cardSize) { return qobject_cast<TGameForm*>(GameWindows::Create(game, cardSize)); },
+           2000000000, size);
+      ASSERT_FALSE(FForm.isNull());
+      EXPECT_EQ(FForm->GameStatusBar->height(), StatusBarHeights[size]);
+      CheckPanels(PanelTable[game], size);
+      CheckCards();
+      Shot(QStringLiteral("%1-%2").arg(GameInfo(game).Section).arg(size));
+      Close();
+    }
+}
+
+}  // namespace
