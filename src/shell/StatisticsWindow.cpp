@@ -4,6 +4,7 @@
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRadialGradient>
 #include <QScreen>
 #include <QShowEvent>
 #include <QtCharts/QBarCategoryAxis>
@@ -112,6 +113,7 @@ TStatisticsDlg::TStatisticsDlg(const QString& iniPath, QWidget* owner)
   GamesWonChart->setGeometry(8, 88, 250, 318);
   GamesWonChart->setFrameShape(QFrame::NoFrame);
   GamesWonChart->setBackgroundBrush(ground);
+  connect(pie, &QChart::plotAreaChanged, this, [this] { UpdatePieGradient(); });
   // Anti-aliased drawing stands in for drawing the chart at twice the size and halving it.
   GamesWonChart->setRenderHint(QPainter::Antialiasing, !LowColourDisplay());
 
@@ -270,7 +272,7 @@ void TStatisticsDlg::ShowSectionStats() {
       // The slice shows its share; the legend below names it.
       const QString percent = total > 0 && s.Value > 0 ? PercentText(100.0 * s.Value / total) : QString();
       QPieSlice* slice = Series1->append(percent, s.Value);
-      slice->setColor(ToQColor(s.Color));
+      slice->setBrush(PieGradient(ToQColor(s.Color)));
       // Borders in the slice's own colour: an empty or whole slice would otherwise draw a
       // seam from the centre.
       if (s.Value > 0)
@@ -290,9 +292,13 @@ void TStatisticsDlg::ShowSectionStats() {
         slice->setLabelColor(ToQColorResolved(clWindowText));
       }
     }
+    // The legend lists each slice's value before its name.
     const QList<QLegendMarker*> markers = GamesWonChart->chart()->legend()->markers(Series1);
-    for (int i = 0; i < markers.size() && i < static_cast<int>(stats.Slices.size()); ++i)
-      markers[i]->setLabel(stats.Slices[static_cast<size_t>(i)].Label);
+    for (int i = 0; i < markers.size() && i < static_cast<int>(stats.Slices.size()); ++i) {
+      const TStatsSlice& s = stats.Slices[static_cast<size_t>(i)];
+      markers[i]->setLabel(NumberFormat(sliceValue(s), 0) + QLatin1Char(' ') + s.Label);
+      markers[i]->setBrush(ToQColor(s.Color));
+    }
 
     for (QWidget* w : figures) w->show();
     Label1->hide();
@@ -346,6 +352,26 @@ void TStatisticsDlg::ShowSectionStats() {
                              StreakLegendHeight - 2));
   legend->update();
   StreakChart->show();
+}
+
+QBrush TStatisticsDlg::PieGradient(const QColor& color) const {
+  // Each slice lightens towards the pie's centre. The slices paint in the pie's own
+  // coordinates: the plot area with its top-left corner at (0, 0).
+  const QSizeF area = GamesWonChart->chart()->plotArea().size();
+  const QPointF centre(area.width() * Series1->horizontalPosition(),
+                       area.height() * Series1->verticalPosition());
+  const qreal radius = std::max(1.0, std::min(area.width(), area.height()) / 2 * Series1->pieSize());
+  QRadialGradient gradient(centre, radius);
+  gradient.setColorAt(0, color.lighter(170));
+  gradient.setColorAt(1, color);
+  return QBrush(gradient);
+}
+
+void TStatisticsDlg::UpdatePieGradient() {
+  for (QPieSlice* slice : Series1->slices()) {
+    const QGradient* gradient = slice->brush().gradient();
+    if (gradient && !gradient->stops().isEmpty()) slice->setBrush(PieGradient(gradient->stops().last().second));
+  }
 }
 
 void TStatisticsDlg::ClearWinLossClick() {

@@ -80,6 +80,10 @@ protected:
 
 private:
   void SetSection(const QString& section) { Profile1->SetSection(section); }
+  // A slice's fill: its colour, lighter towards the pie's centre.
+  QBrush PieGradient(const QColor& color) const;
+  // Re-centres the slices' gradients when the pie moves.
+  void UpdatePieGradient();
 };
 
 // The one dialog, set at the start of its constructor.

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QShortcutEvent>
+#include <QThread>
 
 #include <map>
 
@@ -67,6 +68,43 @@ QCursor ScreenCursor(int id) {
   return c;
 }
 
+// ---- Routines ----
+
+QString MinimizeText(const QString& text, const QFont& font, int maxWidth) {
+  const QFontMetrics fm(font);
+  if (fm.horizontalAdvance(text) <= maxWidth) return text;
+  const QString dots = QStringLiteral("...");
+  for (qsizetype n = text.size() - 1; n > 0; --n) {
+    if (text[n - 1].isHighSurrogate()) continue;  // never half a character
+    const QString shortened = text.left(n) + dots;
+    if (fm.horizontalAdvance(shortened) <= maxWidth) return shortened;
+  }
+  return dots;
+}
+
+void CopyParentImage(QWidget* control, QPainter& painter) {
+  QWidget* parent = control ? control->parentWidget() : nullptr;
+  if (!parent) return;
+  const QRect area = control->geometry();
+  parent->render(&painter, QPoint(0, 0), QRegion(area), QWidget::DrawWindowBackground);
+  // Siblings earlier in the list lie below the control.
+  for (QObject* child : parent->children()) {
+    if (child == control) break;
+    auto* sibling = qobject_cast<QWidget*>(child);
+    if (!sibling || sibling->isWindow() || !sibling->isVisible()) continue;
+    const QRect overlap = sibling->geometry().intersected(area);
+    if (overlap.isEmpty()) continue;
+    sibling->render(&painter, overlap.topLeft() - area.topLeft(),
+                    QRegion(overlap.translated(-sibling->pos())),
+                    QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  }
+}
+
+bool ActiveWindowInThisThread() {
+  const QWidget* active = QApplication::activeWindow();
+  return active && active->thread() == QThread::currentThread();
+}
+
 // ---- TExCustomLabel ----
 
 TExCustomLabel::TExCustomLabel(QWidget* parent) : QWidget(parent) {
@@ -88,10 +126,29 @@ void TExCustomLabel::SetShadowPos(TShadowPosition v) { EX_SET(FShadowPos, v, fal
 void TExCustomLabel::SetShowFocus(bool v) { EX_SET(FShowFocus, v, false); }
 void TExCustomLabel::SetTransparent(bool v) { EX_SET(FTransparent, v, false); }
 void TExCustomLabel::SetWordWrap(bool v) { EX_SET(FWordWrap, v, true); }
-void TExCustomLabel::SetColor(TColor v) { EX_SET(FColor, v, false); }
 void TExCustomLabel::SetFontColor(TColor v) { EX_SET(FFontColor, v, false); }
 
 #undef EX_SET
+
+TColor TExCustomLabel::Color() const {
+  if (!FParentColor) return FColor;
+  const QWidget* parent = parentWidget();
+  if (!parent) return clBtnFace;
+  return FromQColor(parent->palette().color(parent->backgroundRole()));
+}
+
+void TExCustomLabel::SetColor(TColor v) {
+  if (!FParentColor && FColor == v) return;
+  FColor = v;
+  FParentColor = false;
+  update();
+}
+
+void TExCustomLabel::SetParentColor(bool v) {
+  if (FParentColor == v) return;
+  FParentColor = v;
+  update();
+}
 
 void TExCustomLabel::SetShadowSize(int v) {
   v = ClampByte(v);
@@ -118,7 +175,14 @@ void TExCustomLabel::SetCaption(const QString& v) {
 }
 
 void TExCustomLabel::SetFocusControl(QWidget* control) {
+  disconnect(FFocusGone);
   FFocusControl = control;
+  // The accelerator goes with the control, so that another label can have the key.
+  if (control)
+    FFocusGone = connect(control, &QObject::destroyed, this, [this] {
+      FFocusControl = nullptr;
+      UpdateShortcut();
+    });
   UpdateShortcut();
 }
 
@@ -178,7 +242,7 @@ void TExCustomLabel::AdjustBounds() {
 void TExCustomLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(font());
-  if (!FTransparent) painter.fillRect(rect(), ToQColorResolved(FColor));
+  if (!FTransparent) painter.fillRect(rect(), ToQColorResolved(Color()));
   QRect r = rect().adjusted(1, 1, -1, -1);
   if (FLayout != tlTop) {
     const int free = r.height() - MeasureText().height();
@@ -215,6 +279,7 @@ void TExCustomLabel::paintEvent(QPaintEvent*) {
 void TExCustomLabel::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange) AdjustBounds();
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange) update();
 }
 
 bool TExCustomLabel::event(QEvent* event) {

@@ -24,6 +24,16 @@ QCursor ScreenCursor(int id);
 QPixmap ExHandCursorPixmap();
 QPixmap ExDragCursorPixmap();
 
+// The text cut short at its end, "..." added, so that it fits maxWidth pixels in the font;
+// a text that fits comes back as it is, and "..." alone when nothing else fits.
+QString MinimizeText(const QString& text, const QFont& font, int maxWidth);
+// Paints what the control's parent shows under it (the parent's own drawing and the
+// sibling controls below it), in the control's coordinates: the backdrop of a
+// transparent control drawn into a picture of its own.
+void CopyParentImage(QWidget* control, QPainter& painter);
+// Whether the active window is one of ours and belongs to the calling thread.
+bool ActiveWindowInThisThread();
+
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 
@@ -44,7 +54,10 @@ public:
   bool Transparent() const { return FTransparent; }
   bool WordWrap() const { return FWordWrap; }
   QWidget* FocusControl() const { return FFocusControl; }
-  TColor Color() const { return FColor; }
+  // The fill colour: the parent's background colour while ParentColor is on (the
+  // default; the button face without a parent), else the colour set.
+  TColor Color() const;
+  bool ParentColor() const { return FParentColor; }
   TColor FontColor() const { return FFontColor; }
 
   void SetCaption(const QString& v);
@@ -59,7 +72,9 @@ public:
   void SetTransparent(bool v);
   void SetWordWrap(bool v);
   void SetFocusControl(QWidget* control);
+  // Also turns ParentColor off.
   void SetColor(TColor v);
+  void SetParentColor(bool v);
   void SetFontColor(TColor v);
 
   // The text and its shadow measured at the label's width: the union of both rectangles.
@@ -93,7 +108,9 @@ private:
   bool FWordWrap = false;
   QPointer<QWidget> FFocusControl;
   TColor FColor = clBtnFace;
+  bool FParentColor = true;
   TColor FFontColor = clWindowText;
+  QMetaObject::Connection FFocusGone;
   int FShortcutId = 0;
   bool FPressed = false;
 };

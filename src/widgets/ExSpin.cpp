@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QStyle>
 #include <QStyleOption>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -170,7 +171,25 @@ void TExSpinEdit::Beep() {
     QApplication::beep();
 }
 
+namespace {
+
+// Refuses a changed text with characters the value type does not take, whichever way
+// it came in (paste by key, menu or middle button, drop, input method).
+class TSpinTextValidator : public QValidator {
+public:
+  explicit TSpinTextValidator(TExSpinEdit* edit) : QValidator(edit), FEdit(edit) {}
+  State validate(QString& input, int&) const override {
+    return FEdit->IsValidText(input) ? Acceptable : Invalid;
+  }
+
+private:
+  TExSpinEdit* FEdit;
+};
+
+}  // namespace
+
 TExSpinEdit::TExSpinEdit(QWidget* parent) : QLineEdit(parent), FButton(new TExSpinButton(this)) {
+  setValidator(new TSpinTextValidator(this));
   FButton->SetFocusControl(this);
   FButton->OnTopClick = [this] { StepUp(); };
   FButton->OnBottomClick = [this] { StepDown(); };
@@ -258,7 +277,7 @@ void TExSpinEdit::SetValueType(TValueType type) {
 }
 
 void TExSpinEdit::Step(double delta, bool up) {
-  if (isReadOnly()) {
+  if (isReadOnly() && !FInputLocked) {
     Beep();
     return;
   }
@@ -294,6 +313,47 @@ bool TExSpinEdit::IsValidChar(QChar ch) const {
   }
   if (FValueType == vtHex && ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F'))) return true;
   return false;
+}
+
+bool TExSpinEdit::IsValidText(const QString& text) const {
+  int points = 0, exponents = 0;
+  for (const QChar ch : text) {
+    const ushort u = ch.unicode();
+    if (ch == QLatin1Char('+') || ch == QLatin1Char('-') || (u >= '0' && u <= '9')) continue;
+    if (FValueType == vtFloat && ch == QLatin1Char('.') && ++points == 1) continue;
+    if (FValueType == vtFloat && (u == 'e' || u == 'E') && ++exponents == 1) continue;
+    if (FValueType == vtHex && ((u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F'))) continue;
+    return false;
+  }
+  return true;
+}
+
+bool TExSpinEdit::event(QEvent* event) {
+  // With the editor off the line edit handles input as if read-only: selecting and
+  // copying still work, but no key (an X server sends Ctrl+X and Ctrl+V as control
+  // characters), menu command, middle-button paste or drop changes the text.
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::ContextMenu:
+    case QEvent::MouseButtonRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+      if (!FEditorEnabled && !isReadOnly()) {
+        FInputLocked = true;
+        setReadOnly(true);
+        const bool done = QLineEdit::event(event);
+        setReadOnly(false);
+        FInputLocked = false;
+        return done;
+      }
+      break;
+    default:
+      break;
+  }
+  return QLineEdit::event(event);
 }
 
 void TExSpinEdit::keyPressEvent(QKeyEvent* event) {

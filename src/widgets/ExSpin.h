@@ -95,6 +95,9 @@ public:
 
   // Whether a typed character is accepted into the current text.
   bool IsValidChar(QChar ch) const;
+  // Whether a whole text holds only characters of the value type (a float at most one
+  // "." and one "E"); pasted and dropped texts must pass it.
+  bool IsValidText(const QString& text) const;
 
   TExSpinButton* Button() const { return FButton; }
 
@@ -113,6 +116,7 @@ public:
   static QString FormatValue(double value, TValueType type, int decimals);
 
 protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -129,4 +133,5 @@ private:
   int FDecimal = 2;
   bool FArrowKeys = true;
   bool FEditorEnabled = true;
+  bool FInputLocked = false;  // read-only only while input is handled with the editor off
 };

@@ -233,7 +233,14 @@ TFilenameEdit::TFilenameEdit(QWidget* parent) : TCustomComboEdit(parent) {}
 void TFilenameEdit::SetDialogHook(TDialogHook hook) { DialogHookSlot() = std::move(hook); }
 
 bool TFilenameEdit::IsValidFileName(const QString& name) {
-  return !name.isEmpty() && !name.contains(QChar(0));
+  if (name.isEmpty()) return false;
+  // Square brackets stay allowed: they are common in real file names and play no part
+  // in the quoting. NUL can never be part of a path.
+  for (const QChar c : name)
+    if (c == QLatin1Char('<') || c == QLatin1Char('>') || c == QLatin1Char('"') ||
+        c == QLatin1Char('|') || c == QChar(0))
+      return false;
+  return !name.mid(name.lastIndexOf(QLatin1Char('/')) + 1).contains(QLatin1Char('\\'));
 }
 
 QString TFilenameEdit::FirstParam(const QString& commandLine) {
@@ -256,7 +263,7 @@ QString TFilenameEdit::FirstParam(const QString& commandLine) {
 }
 
 QString TFilenameEdit::ClipFileName(const QString& text) {
-  return text.startsWith(QLatin1Char('"')) ? FirstParam(text) : text;
+  return IsValidFileName(text) ? text : FirstParam(text);
 }
 
 QString TFilenameEdit::QuotedFileName(const QString& name) {
@@ -272,7 +279,12 @@ QString TFilenameEdit::InvalidNameMessage(const QString& name) {
 QString TFilenameEdit::FileName() const { return ClipFileName(text()); }
 
 bool TFilenameEdit::TrySetFileName(const QString& name) {
-  if (!name.isEmpty() && !IsValidFileName(ClipFileName(name))) return false;
+  // Only one pair of enclosing quotes is taken off: reading a name with inner quotes as
+  // a command line would accept its first word and show a name that reads back changed.
+  const bool enclosed = name.size() >= 2 && name.startsWith(QLatin1Char('"')) &&
+                        name.endsWith(QLatin1Char('"'));
+  if (!name.isEmpty() && !IsValidFileName(enclosed ? name.mid(1, name.size() - 2) : name))
+    return false;
   setText(QuotedFileName(name));
   return true;
 }

@@ -97,8 +97,8 @@ class TFilenameEdit : public TCustomComboEdit {
 public:
   explicit TFilenameEdit(QWidget* parent = nullptr);
 
-  // The text without surrounding quotes: a text that begins with a double quote is read
-  // as a command line and its first parameter returned.
+  // The text without surrounding quotes: a text that is not a valid name is read as a
+  // command line and its first parameter returned.
   QString FileName() const;
   // Writes a valid name as the text (quoted when it holds a blank and does not begin
   // with a quote); a non-empty invalid name raises EComboEditError.
@@ -146,14 +146,14 @@ public:
   // Tests answer the dialog here; null restores the real dialog.
   static void SetDialogHook(TDialogHook hook);
 
-  // Name rules. Here a file name can hold any character but NUL, so only empty names and
-  // names with NUL are refused.
+  // Not empty, none of < > " | (nor NUL), and no backslash after the last "/". Names
+  // never hold a double quote, so the quotes added for a blank always read back exactly.
   static bool IsValidFileName(const QString& name);
   // The first parameter of a command line: blanks separate, double quotes group and are
   // removed.
   static QString FirstParam(const QString& commandLine);
-  // The name with surrounding quotes taken off (a text beginning with a quote is read as
-  // a command line).
+  // The name with surrounding quotes taken off: a text that is not a valid name is read
+  // as a command line and its first parameter taken.
   static QString ClipFileName(const QString& text);
   // The text shown for a name: enclosed in double quotes when it holds a blank and does
   // not already begin with a quote.

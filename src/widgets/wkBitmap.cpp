@@ -17,6 +17,7 @@ int ClampTo(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 // One pass over every pixel's three channels.
 template <typename F>
 void ForEachChannel(TwkBitmap& bmp, F f) {
+  if (bmp.Empty()) return;
   for (int y = 0; y < bmp.Height(); ++y) {
     std::uint8_t* p = bmp.ScanLine(y);
     for (int i = 0; i < bmp.Width() * 3; ++i) p[i] = static_cast<std::uint8_t>(Clamp(f(p[i])));
@@ -37,26 +38,24 @@ void TwkBitmap::Rebuild(int width, int height) {
   FCanvas = QImage();
   FBits.clear();
   FBits.shrink_to_fit();
-  FWidth = 0;
-  FHeight = 0;
+  // An empty picture still remembers a dimension set alone, so that setting the width
+  // and then the height makes a picture.
+  FWidth = std::max(width, 0);
+  FHeight = std::max(height, 0);
   if (width > 0 && height > 0) {
-    FWidth = width;
-    FHeight = height;
     FBits.assign(static_cast<std::size_t>(RowBytes(width)) * height, 0);
     FCanvas = QImage(FBits.data(), width, height, RowBytes(width), QImage::Format_BGR888);
   }
 }
 
 void TwkBitmap::SetSize(int width, int height) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
   if (width == FWidth && height == FHeight) return;
-  // A picture with no area has no pixels at all.
-  if ((width <= 0 || height <= 0) && Empty()) {
-    FWidth = 0;
-    FHeight = 0;
-    return;
-  }
+  const bool wasEmpty = Empty();
   Rebuild(width, height);
-  Changed();
+  // Remembering one dimension of a picture that stays empty is no change.
+  if (!wasEmpty || !Empty()) Changed();
 }
 
 void TwkBitmap::Resize(int width, int height) {
@@ -314,6 +313,7 @@ void TwkBitmap::FlipHorizontal() {
 }
 
 void TwkBitmap::FlipVertical() {
+  if (Empty()) return;
   std::vector<std::uint8_t> row(static_cast<std::size_t>(RowSize()));
   for (int t = 0, b = FHeight - 1; t < b; ++t, --b) {
     std::memcpy(row.data(), ScanLine(t), row.size());
@@ -347,6 +347,10 @@ void TwkBitmap::GaussianBlur(int amount) {
 
 void TwkBitmap::Sharpen(int d) {
   if (Empty()) return;
+  // The eight neighbours at distance d; d and -d name the same ring, and at 0 every
+  // neighbour is the centre itself, which leaves the picture as it is.
+  static constexpr int kNeighbours[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
+                                            {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
   const std::vector<std::uint8_t> src = FBits;
   const int row = RowSize();
   auto at = [&](int x, int y, int i) {
@@ -358,9 +362,7 @@ void TwkBitmap::Sharpen(int d) {
     for (int x = 0; x < FWidth; ++x)
       for (int i = 0; i < 3; ++i) {
         int sum = 0;
-        for (int dy = -d; dy <= d; dy += d)
-          for (int dx = -d; dx <= d; dx += d)
-            if (dx != 0 || dy != 0) sum += at(x + dx, y + dy, i);
+        for (const auto& [ox, oy] : kNeighbours) sum += at(x + ox * d, y + oy * d, i);
         p[3 * x + i] = static_cast<std::uint8_t>(Clamp((256 * at(x, y, i) - 16 * sum) / 128));
       }
   }

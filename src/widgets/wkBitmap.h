@@ -37,7 +37,8 @@ public:
   void SetWidth(int width) { SetSize(width, FHeight); }
   void SetHeight(int height) { SetSize(FWidth, height); }
   // A new picture of that size (pixels black, not kept); a size of 0 or less leaves it
-  // empty. The same size again changes nothing.
+  // empty but remembered, so that the width and the height can be set one after the
+  // other. The same size again changes nothing.
   void SetSize(int width, int height);
   // Keeps the picture, stretched onto the new size.
   void Resize(int width, int height);

@@ -51,7 +51,15 @@ void TwkCustomLabel::SetFontColor(TColor v) {
 }
 
 void TwkCustomLabel::SetFocusControl(QWidget* control) {
-  FFocusControl = control;  // the guarded pointer clears when the control goes
+  disconnect(FFocusGone);
+  FFocusControl = control;
+  // A control that goes takes the accelerator with it; left registered, it would share
+  // the key with another label and take every second press.
+  if (control)
+    FFocusGone = connect(control, &QObject::destroyed, this, [this] {
+      FFocusControl = nullptr;
+      UpdateShortcut();
+    });
   UpdateShortcut();
 }
 

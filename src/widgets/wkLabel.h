@@ -55,6 +55,7 @@ private:
   TColor FColor = clWindow;
   TColor FFontColor = clWindowText;
   QPointer<QWidget> FFocusControl;
+  QMetaObject::Connection FFocusGone;
   int FShortcutId = 0;
   bool FPressed = false;
 };

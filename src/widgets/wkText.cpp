@@ -196,8 +196,7 @@ QRect TwkText::TextRect() const {
     const double c = std::fabs(std::cos(a)), sn = std::fabs(std::sin(a));
     t = QSize(FloorOf(c * t.width() + sn * t.height()), FloorOf(sn * t.width() + c * t.height()));
   }
-  QPoint shadow(0, 0);
-  if (FShadow.Enabled()) shadow = QPoint(FShadow.XOffset(), FShadow.YOffset());
+  const QPoint shadow = ShadowExtent(FShadow, FExtrude);
   const int depth = FExtrude.Enabled() ? FExtrude.Depth() : 0;
   QPoint start(r.x() + r.width() / 2, r.y() + r.height() / 2);
   start -= QPoint(shadow.x() / 2, shadow.y() / 2);

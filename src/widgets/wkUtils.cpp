@@ -340,6 +340,27 @@ void TransparentBlt(QPainter& painter, const QRect& rect, const QImage& bitmap,
   painter.drawImage(rect.topLeft(), img, QRect(0, 0, w, h));
 }
 
+void TransparentBlt(QPainter& painter, const QRect& rect, const QImage& bitmap, bool offscreen,
+                    qint64 transparent) {
+  if (!offscreen || bitmap.isNull() || rect.isEmpty()) {
+    TransparentBlt(painter, rect, bitmap, transparent);
+    return;
+  }
+  // The target's own pixels when they can be read (a picture painted without a transform),
+  // else a clear area: either way the copy goes back in one piece.
+  QImage area(rect.size(), QImage::Format_ARGB32_Premultiplied);
+  area.fill(Qt::transparent);
+  const QPaintDevice* device = painter.device();
+  if (device && device->devType() == QInternal::Image && painter.worldTransform().isIdentity())
+    area = static_cast<const QImage*>(device)->copy(rect).convertToFormat(
+        QImage::Format_ARGB32_Premultiplied);
+  {
+    QPainter p(&area);
+    TransparentBlt(p, QRect(QPoint(0, 0), rect.size()), bitmap, transparent);
+  }
+  painter.drawImage(rect.topLeft(), area);
+}
+
 QImage DrawDisabledBitmap(const QImage& bitmap, qint64 transparent) {
   if (bitmap.isNull()) return QImage();
   const QImage src = bitmap.convertToFormat(QImage::Format_RGB32);
@@ -454,4 +475,70 @@ void TwkCollection::Clear() {
 
 void TwkCollection::EndUpdate() {
   if (FUpdateCount > 0 && --FUpdateCount == 0) Update(nullptr);
+}
+
+// ---- Image lists ----
+
+TColor ImageListColor(TColor color) {
+  if (color == clNone) return ilNone;
+  if (color == clDefault) return ilDefault;
+  return ColorToRGB(color);
+}
+
+int TwkImageList::Add(const QImage& image, TColor mask) {
+  QImage picture = image.convertToFormat(QImage::Format_ARGB32);
+  if (picture.size() != QSize(FWidth, FHeight))
+    picture = picture.scaled(FWidth, FHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  if (mask != clNone) {
+    const QRgb key = ToRgb(ColorToRGB(mask));
+    for (int y = 0; y < picture.height(); ++y) {
+      QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+      for (int x = 0; x < picture.width(); ++x)
+        if (SameRgb(line[x], key)) line[x] = 0;
+    }
+  }
+  FImages.push_back(picture);
+  return Count() - 1;
+}
+
+QImage TwkImageList::Image(int index) const {
+  if (index < 0 || index >= Count()) return QImage();
+  return FImages[static_cast<std::size_t>(index)];
+}
+
+void DrawImage(const TwkImageList& list, int index, QPainter& canvas, bool enabled,
+               unsigned style, int x, int y) {
+  QImage picture = list.Image(index);
+  if (picture.isNull()) return;
+  if (!enabled) {
+    // The mask (every pixel not fully transparent) in one colour.
+    auto inked = [&picture](TColor color) {
+      QImage ink(picture.size(), QImage::Format_ARGB32);
+      const QRgb c = ToRgb(ColorToRGB(color)) | 0xFF000000u;
+      for (int py = 0; py < picture.height(); ++py) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(picture.constScanLine(py));
+        QRgb* d = reinterpret_cast<QRgb*>(ink.scanLine(py));
+        for (int px = 0; px < picture.width(); ++px) d[px] = qAlpha(s[px]) > 0 ? c : 0;
+      }
+      return ink;
+    };
+    canvas.drawImage(x + 1, y + 1, inked(clBtnHighlight));
+    canvas.drawImage(x, y, inked(clBtnShadow));
+    return;
+  }
+  if (style & 1) --x;
+  const TColor blend = ImageListColor(list.BlendColor());
+  if (blend != ilNone) {
+    const QRgb b = ToRgb(blend == ilDefault ? ColorToRGB(clHighlight) : blend);
+    for (int py = 0; py < picture.height(); ++py) {
+      QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(py));
+      for (int px = 0; px < picture.width(); ++px)
+        line[px] = qRgba((qRed(line[px]) + qRed(b)) / 2, (qGreen(line[px]) + qGreen(b)) / 2,
+                         (qBlue(line[px]) + qBlue(b)) / 2, qAlpha(line[px]));
+    }
+  }
+  const TColor background = ImageListColor(list.BkColor());
+  if (background != ilNone && background != ilDefault)
+    canvas.fillRect(QRect(x, y, list.Width(), list.Height()), ToQColor(background));
+  canvas.drawImage(x, y, picture);
 }

@@ -147,6 +147,12 @@ TColor ChangeColor(TColor color, int amount, bool percent);
 // Exchanges the first and third byte of each 32-bit pixel and clears the fourth.
 void SwapRedBlue(quint32* pixels, int count);
 
+// The values an image list takes for "no colour" and "its own default colour".
+inline constexpr TColor ilNone = 0xFFFFFFFF;
+inline constexpr TColor ilDefault = 0xFF000000;
+// The resolved colour; clNone becomes ilNone and clDefault ilDefault.
+TColor ImageListColor(TColor color);
+
 // ---- Bitmaps, regions, windows ----
 // Runs of pixels that differ from `transparent` (-1: the top-left pixel's colour), as
 // one-pixel-high rectangles joined into one region.
@@ -156,10 +162,48 @@ void FillOutsideRegion(QImage& bitmap, const QRegion& region, TColor transparent
 // Draws the bitmap into rect without the pixels of the transparent colour (-1: top-left).
 void TransparentBlt(QPainter& painter, const QRect& rect, const QImage& bitmap,
                     qint64 transparent);
+// The same; with `offscreen` the bitmap is drawn onto a copy of the target area, which is
+// then copied back in one piece.
+void TransparentBlt(QPainter& painter, const QRect& rect, const QImage& bitmap, bool offscreen,
+                    qint64 transparent);
 // The embossed look of a disabled picture: button face, the ink (pixels other than the
 // transparent colour, -1: top-left) once at (1, 1) in the highlight and at (0, 0) in the
 // shadow colour.
 QImage DrawDisabledBitmap(const QImage& bitmap, qint64 transparent = -1);
+// A list of pictures of one size, with the colours it draws them with.
+class TwkImageList {
+public:
+  TwkImageList(int width, int height) : FWidth(width), FHeight(height) {}
+
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  int Count() const { return static_cast<int>(FImages.size()); }
+  // Adds a picture, scaled to the list's size when it has another; pixels of `mask`
+  // become transparent (clNone: the picture's own alpha counts). Returns its index.
+  int Add(const QImage& image, TColor mask = clNone);
+  // The picture at index, ARGB32 (a null image for a wrong index).
+  QImage Image(int index) const;
+
+  // Filled behind the pictures (clNone or clDefault: nothing, they draw transparently).
+  TColor BkColor() const { return FBkColor; }
+  void SetBkColor(TColor color) { FBkColor = color; }
+  // Mixed half and half into the pictures (clNone: nothing; clDefault: the highlight).
+  TColor BlendColor() const { return FBlendColor; }
+  void SetBlendColor(TColor color) { FBlendColor = color; }
+
+private:
+  int FWidth;
+  int FHeight;
+  std::vector<QImage> FImages;
+  TColor FBkColor = clNone;
+  TColor FBlendColor = clNone;
+};
+// Draws picture `index` at (x, y): enabled, with the list's background and blend colours
+// (one pixel further left when bit 0 of `style` is set); disabled, embossed from its mask:
+// in the button-highlight colour at (x + 1, y + 1), then in the button-shadow colour.
+void DrawImage(const TwkImageList& list, int index, QPainter& canvas, bool enabled,
+               unsigned style, int x, int y);
+
 // A pattern brush of an 8 x 8 checkerboard: `second` over `first` (clNone: transparent).
 QBrush DitherBrush(TColor first, TColor second);
 // Fills with the checkerboard; `second` of clNone raises "Color2 cannot be clNone".

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "widgets/ColorPreview.h"
+#include "widgets/WebColors.h"
 #include "widgets/wkUtils.h"
 
 namespace {
@@ -135,4 +136,35 @@ TEST(TColorPreview, PaintsWhatItRendersAndReportsMouseDown) {
   QTest::mousePress(&swatch, Qt::LeftButton, {}, QPoint(10, 10));
   QTest::mouseRelease(&swatch, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_EQ(presses, 1);
+}
+
+TEST(WebColors, TablesAndLookups) {
+  const auto& bytes = WebSafeBytes();
+  EXPECT_EQ(bytes[0], 0);
+  EXPECT_EQ(bytes[25], 0);
+  EXPECT_EQ(bytes[26], 51);
+  EXPECT_EQ(bytes[128], 153);
+  EXPECT_EQ(bytes[255], 255);
+  EXPECT_EQ(WebSafeColor(RGBColor(30, 130, 250)), RGBColor(51, 153, 255));
+
+  EXPECT_EQ(WebNamedColors().size(), 140u);
+  EXPECT_EQ(WebSafeColors().size(), 216u);
+  EXPECT_EQ(WebBasicColors().size(), 16u);
+  EXPECT_STREQ(WebSafeColors()[1].Name, "#000033");
+  EXPECT_EQ(WebSafeColors()[215].Color, clWhite);
+
+  EXPECT_EQ(WebColorFromName("CornflowerBlue"), RGBColor(100, 149, 237));
+  EXPECT_EQ(WebColorFromName("tomato"), RGBColor(255, 99, 71));
+  EXPECT_EQ(WebColorFromName("Maroon"), clMaroon);
+  EXPECT_EQ(WebColorFromName("clBtnFace"), clBtnFace);
+  EXPECT_EQ(WebColorFromName("#6495ED"), RGBColor(100, 149, 237));
+  EXPECT_EQ(WebColorFromName("ff0000"), clRed);
+  EXPECT_EQ(WebColorFromName("#12345G"), std::nullopt);
+  EXPECT_EQ(WebColorFromName("Plaid"), std::nullopt);
+
+  EXPECT_EQ(WebColorName(clAqua), "Aqua");
+  EXPECT_EQ(WebColorName(RGBColor(255, 99, 71)), "Tomato");
+  EXPECT_EQ(WebColorName(clBtnShadow), "clBtnShadow");
+  EXPECT_EQ(WebColorName(RGBColor(1, 2, 3)), "#010203");
+  EXPECT_EQ(WebColorCode(RGBColor(100, 149, 237)), "#6495ED");
 }

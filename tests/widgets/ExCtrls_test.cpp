@@ -7,6 +7,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <thread>
+
 #include "widgets/ExCtrls.h"
 
 namespace {
@@ -124,6 +126,98 @@ TEST(ExLabelTest, ClickAndAcceleratorFocusTheControl) {
   other->setFocus();
   QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
   EXPECT_TRUE(edit->hasFocus());
+
+  // Once the control is gone the key belongs to another label alone, at every press.
+  delete edit;
+  auto* third = new QLineEdit(&form);
+  auto* second = new TExLabel(&form);
+  second->SetCaption("&Go");
+  second->SetFocusControl(third);
+  third->show();
+  second->show();
+  for (int press = 0; press < 2; ++press) {
+    other->setFocus();
+    QTest::keyClick(&form, Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(third->hasFocus()) << "press " << press;
+  }
+}
+
+TEST(ExLabelTest, ColourFollowsTheParentUntilSet) {
+  QWidget form;
+  QPalette pal = form.palette();
+  pal.setColor(QPalette::Window, QColor(200, 0, 0));
+  form.setPalette(pal);
+  auto* label = new TExLabel(&form);
+  label->SetCaption("x");
+  EXPECT_TRUE(label->ParentColor());
+  EXPECT_EQ(label->Color(), RGBColor(200, 0, 0));
+  EXPECT_EQ(Paint(label).pixel(label->width() - 1, 0), qRgb(200, 0, 0));
+  label->SetColor(clBlue);
+  EXPECT_FALSE(label->ParentColor());
+  EXPECT_EQ(Paint(label).pixel(label->width() - 1, 0), qRgb(0, 0, 255));
+  label->SetParentColor(true);
+  pal.setColor(QPalette::Window, QColor(0, 90, 0));
+  form.setPalette(pal);
+  EXPECT_EQ(Paint(label).pixel(label->width() - 1, 0), qRgb(0, 90, 0));
+  EXPECT_EQ(TExLabel().Color(), clBtnFace);
+}
+
+TEST(ExRoutinesTest, MinimizeTextCutsTheEndToThePixelWidth) {
+  const QFont font = TitleFont();
+  const QFontMetrics fm(font);
+  const QString text = "Congratulations!";
+  EXPECT_EQ(MinimizeText(text, font, fm.horizontalAdvance(text)), text);
+  EXPECT_EQ(MinimizeText(text, font, fm.horizontalAdvance("Congrat...")), "Congrat...");
+  EXPECT_EQ(MinimizeText(text, font, fm.horizontalAdvance("Congrat...") - 1), "Congra...");
+  EXPECT_EQ(MinimizeText(text, font, 0), "...");
+}
+
+TEST(ExRoutinesTest, ParentImageShowsTheParentAndTheSiblingsBelow) {
+  QWidget form;
+  form.resize(100, 100);
+  QPalette pal = form.palette();
+  pal.setColor(QPalette::Window, QColor(200, 0, 0));
+  form.setPalette(pal);
+  auto fill = [](QWidget* w, QColor c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+  };
+  auto* below = new QWidget(&form);
+  below->setGeometry(20, 20, 30, 30);
+  fill(below, QColor(0, 160, 0));
+  auto* control = new QWidget(&form);
+  control->setGeometry(10, 10, 20, 20);
+  auto* above = new QWidget(&form);  // later siblings lie over the control: left out
+  above->setGeometry(10, 10, 5, 5);
+  fill(above, QColor(0, 0, 200));
+  form.show();
+
+  QImage backdrop(20, 20, QImage::Format_RGB32);
+  backdrop.fill(Qt::white);
+  {
+    QPainter p(&backdrop);
+    CopyParentImage(control, p);
+  }
+  EXPECT_EQ(backdrop.pixel(2, 2), qRgb(200, 0, 0));
+  EXPECT_EQ(backdrop.pixel(15, 15), qRgb(0, 160, 0));
+  EXPECT_EQ(backdrop.pixel(9, 9), qRgb(200, 0, 0));
+}
+
+TEST(ExRoutinesTest, ActiveWindowBelongsToTheGuiThreadOnly) {
+  QWidget form;
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_EQ(QApplication::activeWindow(), &form);
+  EXPECT_TRUE(ActiveWindowInThisThread());
+  bool fromWorker = true;
+  std::thread worker([&] { fromWorker = ActiveWindowInThisThread(); });
+  worker.join();
+  EXPECT_FALSE(fromWorker);
+  form.hide();
+  QApplication::setActiveWindow(nullptr);
+  EXPECT_FALSE(ActiveWindowInThisThread());
 }
 
 TEST(ExSpeedButtonTest, ClicksGlyphStatesAndGroups) {

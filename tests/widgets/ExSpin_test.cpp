@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -237,6 +239,47 @@ TEST_F(ExSpinTest, WithTheEditorOffNothingIsTypedOrErased) {
   EXPECT_EQ(FBeeps, 2);
   QTest::keyClick(&edit, Qt::Key_Up);  // the arrows still step
   EXPECT_EQ(edit.text(), "13");
+
+  // An X server sends Ctrl+X and Ctrl+V with control characters as their text.
+  edit.selectAll();
+  QKeyEvent cut(QEvent::KeyPress, Qt::Key_X, Qt::ControlModifier, QString(QChar(0x18)));
+  QApplication::sendEvent(&edit, &cut);
+  EXPECT_EQ(edit.text(), "13");
+  QGuiApplication::clipboard()->setText("77");
+  edit.selectAll();
+  QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(0x16)));
+  QApplication::sendEvent(&edit, &paste);
+  EXPECT_EQ(edit.text(), "13");
+  QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QString(QChar(0x03)));
+  QApplication::sendEvent(&edit, &copy);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "13");  // copying still works
+  EXPECT_FALSE(edit.isReadOnly());
+}
+
+TEST_F(ExSpinTest, PasteTakesOnlyCharactersOfTheValueType) {
+  TExSpinEdit edit;
+  for (const bool editor : {true, false}) {
+    edit.SetEditorEnabled(editor);
+    QGuiApplication::clipboard()->setText("12ab");
+    edit.selectAll();
+    edit.paste();
+    EXPECT_EQ(edit.text(), "0") << editor;
+  }
+  edit.SetEditorEnabled(true);
+  QGuiApplication::clipboard()->setText("-42");
+  edit.selectAll();
+  edit.paste();
+  EXPECT_EQ(edit.text(), "-42");
+  edit.SetValueType(TExSpinEdit::vtHex);
+  QGuiApplication::clipboard()->setText("1aF");
+  edit.selectAll();
+  edit.paste();
+  EXPECT_EQ(edit.Value(), 0x1AF);
+  edit.SetValueType(TExSpinEdit::vtFloat);
+  QGuiApplication::clipboard()->setText("1.5.2");
+  edit.selectAll();
+  edit.paste();
+  EXPECT_EQ(edit.Value(), 431.0);
 }
 
 TEST_F(ExSpinTest, EnterAndEscapeReachTheDialogButtons) {

@@ -17,11 +17,13 @@
 
 namespace {
 
-TEST(ToolEditNames, OnlyEmptyNamesAndNamesWithNulAreInvalid) {
+TEST(ToolEditNames, ShellCharactersAndQuotesAreInvalid) {
   EXPECT_FALSE(TFilenameEdit::IsValidFileName(""));
   EXPECT_FALSE(TFilenameEdit::IsValidFileName(QString("a") + QChar(0) + "b.wav"));
-  for (const char* name : {"/home/ann/start.wav", "a|b.wav", "<odd>.wav", "x[1].wav",
-                           "back\\slash.wav", "has \"quote\".wav", "with blank.wav"})
+  for (const char* name : {"a|b.wav", "<odd>.wav", "a>b", "has \"quote\" and blank.wav",
+                           "/snd/back\\slash.wav"})
+    EXPECT_FALSE(TFilenameEdit::IsValidFileName(name)) << name;
+  for (const char* name : {"/home/ann/start.wav", "x[1].wav", "/odd\\dir/a.wav", "with blank.wav"})
     EXPECT_TRUE(TFilenameEdit::IsValidFileName(name)) << name;
 }
 
@@ -48,9 +50,12 @@ TEST(ToolEditFileName, ANameWithABlankIsShownQuotedAndReadBackWithout) {
   EXPECT_EQ(edit.FileName(), "/home/ann/my sounds/start.wav");
   EXPECT_EQ(changed.count(), 1);
 
-  edit.SetFileName("/home/ann/a|b.wav");
-  EXPECT_EQ(edit.text(), "/home/ann/a|b.wav");
-  EXPECT_EQ(edit.FileName(), "/home/ann/a|b.wav");
+  // Every name the edit takes reads back exactly as it was written.
+  for (const QString name : {"/snd/[live] take 2.wav", " lead.wav", "/snd/tab\tand blank .wav",
+                             "/snd/x[1].wav"}) {
+    edit.SetFileName(name);
+    EXPECT_EQ(edit.FileName(), name) << name.toStdString();
+  }
 
   edit.SetFileName("");
   EXPECT_EQ(edit.text(), "");
@@ -68,6 +73,14 @@ TEST(ToolEditFileName, AnInvalidNameRaisesButTheStartUpPathNeverDoes) {
     EXPECT_EQ(e.Message(), "Invalid file name - " + bad);
   }
   EXPECT_THROW(edit.SetFileName("\"\""), EComboEditError);
+  for (const QString other : {"a|b.wav", "/snd/a \"b\".wav"}) {
+    try {
+      edit.SetFileName(other);
+      ADD_FAILURE() << "accepted " << other.toStdString();
+    } catch (const EComboEditError& e) {
+      EXPECT_EQ(e.Message(), "Invalid file name - " + other);
+    }
+  }
   EXPECT_EQ(edit.text(), "/snd/ok.wav");
 
   EXPECT_FALSE(edit.TrySetFileName(bad));

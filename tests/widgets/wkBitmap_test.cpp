@@ -79,6 +79,25 @@ TEST(TwkBitmapLayout, SizeChangesAndChangeReports) {
   EXPECT_TRUE(b.Empty());
 }
 
+TEST(TwkBitmapLayout, WidthThenHeightMakesAPicture) {
+  TwkBitmap b;
+  int changes = 0;
+  b.OnChange = [&] { ++changes; };
+  b.SetWidth(10);
+  EXPECT_TRUE(b.Empty());
+  EXPECT_EQ(changes, 0);
+  b.SetHeight(5);
+  ASSERT_FALSE(b.Empty());
+  EXPECT_EQ(b.Width(), 10);
+  EXPECT_EQ(b.Height(), 5);
+  EXPECT_EQ(changes, 1);
+  b.SetHeight(0);  // empty again, the width still remembered
+  EXPECT_TRUE(b.Empty());
+  b.SetHeight(2);
+  EXPECT_EQ(b.Width(), 10);
+  EXPECT_FALSE(b.Empty());
+}
+
 TEST(TwkBitmapLayout, ResizeStretchesThePicture) {
   TwkBitmap b;
   Fill(b, 2, 1, clRed);
@@ -293,6 +312,20 @@ TEST(TwkBitmapEffects, FiltersKeepFlatAreasAndWorkOnEdges) {
   EXPECT_EQ(b.Pixel(0, 4), RGBColor(80, 90, 100));
   b.Emboss();
   EXPECT_EQ(b.Pixel(4, 4), RGBColor(128, 128, 128));
+
+  // Distance 0 sharpens nothing and returns; -1 is the same ring as 1.
+  TwkBitmap minus;
+  for (TwkBitmap* s : {&b, &minus}) {
+    Fill(*s, 3, 3, RGBColor(60, 60, 60));
+    s->SetPixel(1, 1, RGBColor(100, 100, 100));
+  }
+  b.Sharpen(0);
+  EXPECT_EQ(b.Pixel(1, 1), RGBColor(100, 100, 100));
+  EXPECT_EQ(b.Pixel(0, 0), RGBColor(60, 60, 60));
+  b.Sharpen(1);
+  minus.Sharpen(-1);
+  EXPECT_EQ(GetRValue(minus.Pixel(1, 1)), (256 * 100 - 16 * 8 * 60) / 128);
+  EXPECT_EQ(minus.ToImage(), b.ToImage());
 
   // A bright column blurs into its neighbours.
   Fill(b, 5, 5, clBlack);

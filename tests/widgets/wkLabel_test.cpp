@@ -94,6 +94,19 @@ TEST(LabelAccelTest, AcceleratorFocusesTheControlUntilItIsGone) {
   EXPECT_EQ(label->FocusControl(), nullptr);
   QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
   EXPECT_TRUE(other->hasFocus());
+
+  // A second label with the same key gets every press once the first one's control is gone.
+  auto* third = new QLineEdit(&form);
+  auto* second = new TwkLabel(&form);
+  second->SetCaption("&Name:");
+  second->SetFocusControl(third);
+  third->show();
+  second->show();
+  for (int press = 0; press < 3; ++press) {
+    other->setFocus();
+    QTest::keyClick(&form, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(third->hasFocus()) << "press " << press;
+  }
 }
 
 TEST(LabelMouseTest, ClickEnterAndLeave) {

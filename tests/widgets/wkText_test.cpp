@@ -114,6 +114,18 @@ TEST(CaptionPlaceTest, AlignmentsPlaceTheTextRectangle) {
   EXPECT_EQ(rig.Text.TextRect().topLeft(), centred.topLeft());
   rig.Text.Shadow().SetXOffset(4);
   EXPECT_EQ(rig.Text.TextRect().left(), centred.left() - 2);
+
+  // Inside an extrusion the shadow moves the caption only by what it adds to the size.
+  rig.Text.Shadow().SetEnabled(false);
+  rig.Text.ExtrudeEffects().SetEnabled(true);
+  rig.Text.ExtrudeEffects().SetDepth(4);
+  const QRect extruded = rig.Text.TextRect();
+  rig.Text.Shadow().SetEnabled(true);
+  rig.Text.Shadow().SetXOffset(6);
+  rig.Text.Shadow().SetYOffset(6);
+  EXPECT_EQ(rig.Text.TextRect().topLeft(), extruded.topLeft());  // layers step (-1, -1)
+  rig.Text.ExtrudeEffects().SetOrientation(wkTopLeft);  // step (1, 1): the shadow counts
+  EXPECT_EQ(rig.Text.TextRect().topLeft(), extruded.topLeft() - QPoint(3, 3));
 }
 
 TEST(CaptionChangeTest, SizeChangesAdjustFirstAndEqualValuesAreNoChange) {

@@ -180,6 +180,58 @@ TEST(BitmapHelpersTest, TransparentBltSkipsTheKeyColour) {
   }
   EXPECT_EQ(dest.pixel(1, 1), qRgb(255, 255, 255));
   EXPECT_EQ(dest.pixel(2, 1), qRgb(10, 20, 30));
+
+  // Off-screen, on a picture and on a translated painter alike.
+  for (const QPoint shift : {QPoint(0, 0), QPoint(1, 0)}) {
+    QImage target(4, 2, QImage::Format_RGB32);
+    target.fill(Qt::white);
+    {
+      QPainter p(&target);
+      p.translate(shift);
+      TransparentBlt(p, QRect(QPoint(1, 1) - shift, QSize(2, 1)), src, true, -1);
+    }
+    EXPECT_EQ(target, dest);
+  }
+}
+
+TEST(BitmapHelpersTest, ImageListDrawsEnabledAndEmbossedImages) {
+  EXPECT_EQ(ImageListColor(clNone), ilNone);
+  EXPECT_EQ(ImageListColor(clDefault), ilDefault);
+  EXPECT_EQ(ImageListColor(clRed), clRed);
+  EXPECT_EQ(ImageListColor(clBtnFace), ColorToRGB(clBtnFace));
+
+  TwkImageList list(3, 2);
+  QImage picture(3, 2, QImage::Format_RGB32);
+  picture.fill(QColor(255, 0, 255));
+  picture.setPixel(1, 0, qRgb(0, 0, 200));
+  EXPECT_EQ(list.Add(picture, clFuchsia), 0);
+  EXPECT_EQ(list.Add(QImage(6, 4, QImage::Format_RGB32)), 1);  // scaled to the list's size
+  EXPECT_EQ(list.Image(1).size(), QSize(3, 2));
+  EXPECT_TRUE(list.Image(2).isNull());
+
+  auto draw = [&](bool enabled, unsigned style) {
+    QImage canvas(6, 4, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter p(&canvas);
+    DrawImage(list, 0, p, enabled, style, 2, 1);
+    DrawImage(list, 5, p, enabled, style, 0, 0);  // no such picture: nothing
+    return canvas;
+  };
+  QImage out = draw(true, 0);
+  EXPECT_EQ(out.pixel(3, 1), qRgb(0, 0, 200));
+  EXPECT_EQ(out.pixel(2, 1), qRgb(255, 255, 255));  // masked out
+  EXPECT_EQ(draw(true, 1).pixel(2, 1), qRgb(0, 0, 200));  // one pixel further left
+
+  list.SetBkColor(clYellow);
+  list.SetBlendColor(clRed);
+  out = draw(true, 0);
+  EXPECT_EQ(out.pixel(2, 1), qRgb(255, 255, 0));
+  EXPECT_EQ(out.pixel(3, 1), qRgb(127, 0, 100));
+
+  out = draw(false, 0);
+  EXPECT_EQ(QColor(out.pixel(3, 1)), ToQColorResolved(clBtnShadow));
+  EXPECT_EQ(QColor(out.pixel(4, 2)), ToQColorResolved(clBtnHighlight));
+  EXPECT_EQ(out.pixel(2, 1), qRgb(255, 255, 255));
 }
 
 TEST(BitmapHelpersTest, DitherAndTile) {
