@@ -110,6 +110,7 @@ void TPreferencesDlg::BuildSoundPage() {
   CustomSoundFileName->setGeometry(16, 276, 409, 22);
   CustomSoundFileName->SetFilter(QStringLiteral("Sound Files (*.wav)|*.wav"));
   CustomSoundFileName->SetDialogTitle(QStringLiteral("Browse for Custom Sound"));
+  CustomSoundFileName->SetDialogOptions(ofReadOnly | ofEnableSizing);
   CustomSoundFileName->SetButtonHint(QStringLiteral("Click to find a sound file..."));
   CustomSoundFileName->SetGlyphKind(gkEllipsis);
   CustomSoundFileName->SetButtonWidth(20);

@@ -196,6 +196,9 @@ std::optional<TFilenameEdit::TDialogAnswer> RunOpenDialog(const TFilenameEdit::T
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog.setOption(QFileDialog::ReadOnly, (r.Options & ofReadOnly) != 0);
+  dialog.setOption(QFileDialog::DontResolveSymlinks, (r.Options & ofNoDereferenceLinks) != 0);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, (r.Options & ofOverwritePrompt) == 0);
   QStringList filters;
   const QStringList parts = r.Filter.split(QLatin1Char('|'));
   for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -319,6 +322,7 @@ void TFilenameEdit::ButtonClick() {
   request.FilterIndex = FFilterIndex;
   request.DefaultExt = FDefaultExt;
   request.InitialDir = FInitialDir;
+  request.Options = FDialogOptions;
 
   const auto answer = DialogHookSlot() ? DialogHookSlot()(request) : RunOpenDialog(request);
   if (!answer) return;

@@ -25,6 +25,23 @@ private:
 
 enum TGlyphKind { gkCustom, gkDefault, gkDropDown, gkEllipsis };
 
+// Options of the open-file dialog, as a set of bits.
+enum TOpenOption : unsigned {
+  ofReadOnly = 1u << 0,        // the chosen file is only read: the dialog offers no renames or deletes
+  ofOverwritePrompt = 1u << 1,
+  ofHideReadOnly = 1u << 2,
+  ofNoChangeDir = 1u << 3,
+  ofShowHelp = 1u << 4,
+  ofNoValidate = 1u << 5,
+  ofAllowMultiSelect = 1u << 6,
+  ofPathMustExist = 1u << 7,
+  ofFileMustExist = 1u << 8,
+  ofCreatePrompt = 1u << 9,
+  ofNoDereferenceLinks = 1u << 10,
+  ofEnableSizing = 1u << 11,
+};
+using TOpenOptions = unsigned;
+
 // The button inside the edit: a push-button face with one glyph.
 class TEditButton : public QAbstractButton {
   Q_OBJECT
@@ -117,6 +134,8 @@ public:
   void SetInitialDir(const QString& dir) { FInitialDir = dir; }
   QString DialogTitle() const { return FDialogTitle; }
   void SetDialogTitle(const QString& title) { FDialogTitle = title; }
+  TOpenOptions DialogOptions() const { return FDialogOptions; }
+  void SetDialogOptions(TOpenOptions options) { FDialogOptions = options; }
   // Files dropped on the edit (the first one) become its name.
   bool AcceptFiles() const { return FAcceptFiles; }
   void SetAcceptFiles(bool on) { FAcceptFiles = on; }
@@ -136,6 +155,7 @@ public:
     QString DefaultExt;
     QString InitialDir;
     QString FileName;  // name part only
+    TOpenOptions Options = ofHideReadOnly;
   };
   struct TDialogAnswer {
     QString FileName;
@@ -173,5 +193,6 @@ private:
   QString FDefaultExt;
   QString FInitialDir;
   QString FDialogTitle;
+  TOpenOptions FDialogOptions = ofHideReadOnly;
   bool FAcceptFiles = false;
 };

@@ -196,6 +196,7 @@ TEST_F(OptionsDialogTest, EveryControlShowsTheStoredSettings) {
   EXPECT_EQ(dlg.SolidColorPreview->toolTip(), "Click for a dialog to select a new color");
   EXPECT_EQ(dlg.EndColorPreview->toolTip(), "Click for a dialog to select a color");
   EXPECT_EQ(dlg.CustomSoundFileName->ButtonHint(), "Click to find a sound file...");
+  EXPECT_EQ(dlg.CustomSoundFileName->DialogOptions(), TOpenOptions(ofReadOnly | ofEnableSizing));
   dlg.accept();
 }
 

@@ -154,6 +154,7 @@ TEST_F(ToolEditBrowseTest, ChosenFileIsShownQuotedReportedAndRemembered) {
   EXPECT_EQ(request.InitialDir, folder);  // the current file's folder, which exists
   EXPECT_EQ(request.FileName, "old.wav");
   EXPECT_EQ(request.Parent, &FForm);
+  EXPECT_EQ(request.Options, TOpenOptions(ofHideReadOnly));  // the default set
 
   EXPECT_EQ(FAfter, QStringList{folder + "/new start.wav"});
   EXPECT_EQ(FEdit->text(), "\"" + folder + "/new start.wav\"");
