@@ -155,7 +155,15 @@ protected:
         if (FForm->DeckPileView && FForm->DeckPileView->isVisible()) Click(FForm->DeckPileView);
         else QTest::keyClick(FForm.data(), Qt::Key_Space);
         return "stock";
-      case 9: QTest::keyClick(FForm.data(), Qt::Key_Space); return "space";
+      case 9:
+        if (Pick(2) == 0) {
+          // Through the stock far enough to turn it over.
+          for (int n = 10 + Pick(50); n > 0 && !FForm->FGameOver; --n)
+            FForm->DeckPileViewClick(FForm->DeckPileView);
+          return "stock run";
+        }
+        QTest::keyClick(FForm.data(), Qt::Key_Space);
+        return "space";
       case 10:
       case 11: FForm->Undo1Click(FForm->Undo1); return "undo";
       case 12: FForm->Redo1Click(FForm->Redo1); return "redo";
