@@ -136,29 +136,6 @@ TEST_F(TKlondikeStock, TheDrawModeIsReadBackByTheNextWindow) {
   EXPECT_EQ(FForm->PanelText(TKlondikeForm::DrawPanel), "Draw: 1");
 }
 
-TEST_F(TKlondikeStock, UndoAndRedoOfTurnsRestoreOrderAndFaces) {
-  Open(1);
-  FForm->DeckPileViewClick(Stock());
-  FForm->DeckPileViewClick(Stock());
-  EXPECT_EQ(Text(Waste()), "KD 9C QC 6C 5S 8C");
-  FForm->Undo1Click(FForm->Undo1);
-  EXPECT_EQ(Text(Waste()), "KD 9C QC");
-  EXPECT_EQ(StockTopFirst().left(11), "#6C #5S #8C");
-  EXPECT_EQ(FForm->FMoveCount, 1);
-  FForm->Undo1Click(FForm->Undo1);
-  EXPECT_EQ(StockTopFirst(),
-            "#KD #9C #QC #6C #5S #8C #9D #8H #TH #7H #QS #JD #AS #7D #2D #QD #4C #4D #JH #6S #3H #8D #9S #TC");
-  EXPECT_EQ(FForm->FMoveCount, 0);
-  EXPECT_FALSE(FForm->Undo1->isEnabled());
-  EXPECT_EQ(FForm->PanelText(TKlondikeForm::StockPanel), "Stock: 24");
-  FForm->Redo1Click(FForm->Redo1);
-  FForm->Redo1Click(FForm->Redo1);
-  EXPECT_EQ(Text(Waste()), "KD 9C QC 6C 5S 8C");
-  EXPECT_EQ(Stock()->FCards->Count(), 18);
-  EXPECT_EQ(FForm->FMoveCount, 2);
-  EXPECT_FALSE(FForm->Redo1->isEnabled());
-}
-
 TEST_F(TKlondikeStock, AClickThatRedealsAndTurnsIsOneMoveUndoneAndRedoneWhole) {
   Open(1);
   Arrange({{Stock(), "#2C #3C #4C #5C #6C #7C"}});
