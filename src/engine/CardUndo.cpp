@@ -54,6 +54,8 @@ void TCardUndo::AddMove(TCardPileView* from, TCardPileView* to, TCardPile* cards
   FFromViews.push_back(from);
   FToViews.push_back(to);
   FMoves.push_back(std::move(copy));
+  FMarks.resize(FMoves.size() - 1);
+  FMarks.push_back(0);
   FPosition = StepCount();
   EnableUndo(true);
   CheckLengths();
@@ -75,6 +77,7 @@ void TCardUndo::TruncateRedo() {
   if (FMoves.size() > keep) FMoves.resize(keep);
   if (FFromViews.size() > keep) FFromViews.resize(keep);
   if (FToViews.size() > keep) FToViews.resize(keep);
+  if (FMarks.size() > keep) FMarks.resize(keep);
   EnableRedo(false);
 }
 
@@ -84,13 +87,27 @@ bool TCardUndo::PeekStep(int index) {
     FFromView = nullptr;
     FToView = nullptr;
     FCards = nullptr;
+    FMark = 0;
     return false;
   }
   const auto i = static_cast<std::size_t>(index);
   FFromView = FFromViews[i];
   FToView = FToViews[i];
   FCards = FMoves[i].get();
+  FMark = i < FMarks.size() ? FMarks[i] : 0;
   return true;
+}
+
+void TCardUndo::MarkLastStep(int mark) {
+  if (FPosition < 1 || FPosition > static_cast<int>(FMarks.size())) return;
+  FMarks[static_cast<std::size_t>(FPosition - 1)] = mark;
+}
+
+bool TCardUndo::HasDoneStep(const TCardPileView* from, const TCardPileView* to) const {
+  const int done = std::min({FPosition, static_cast<int>(FFromViews.size()), static_cast<int>(FToViews.size())});
+  for (int i = 0; i < done; ++i)
+    if (FFromViews[static_cast<std::size_t>(i)] == from && FToViews[static_cast<std::size_t>(i)] == to) return true;
+  return false;
 }
 
 void TCardUndo::PeekUndo() { PeekStep(FPosition - 1); }
@@ -204,7 +221,9 @@ void TCardUndo::Clear() {
   }
   FFromViews.clear();
   FToViews.clear();
+  FMarks.clear();
   FPosition = 0;
+  FMark = 0;
   FFromView = nullptr;
   FToView = nullptr;
   FCards = nullptr;

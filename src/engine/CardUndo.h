@@ -47,6 +47,12 @@ public:
 
   void Clear();
 
+  // A game's own note on the step just recorded (say, a step no move of the player
+  // made); 0 unless set. Peeking, undoing and redoing a step set FMark to its note.
+  void MarkLastStep(int mark);
+  // Is a step from `from` to `to` among the steps done (those Undo could revert)?
+  bool HasDoneStep(const TCardPileView* from, const TCardPileView* to) const;
+
   int StepCount() const { return static_cast<int>(FMoves.size()); }
   bool CanUndo() const { return FPosition > 0 && FPosition <= StepCount(); }
   bool CanRedo() const { return FPosition >= 0 && FPosition < StepCount(); }
@@ -54,10 +60,12 @@ public:
   std::vector<TCardPileView*> FFromViews;
   std::vector<TCardPileView*> FToViews;
   std::vector<std::unique_ptr<TCardPile>> FMoves;
+  std::vector<int> FMarks;
   int FPosition = 0;
   TCardPileView* FFromView = nullptr;
   TCardPileView* FToView = nullptr;
   TCardPile* FCards = nullptr;
+  int FMark = 0;
   QPointer<QAction> FUndoItem;
   QPointer<QObject> FUndoButton;
   QPointer<QAction> FRedoItem;

@@ -92,29 +92,42 @@ int TDrawStockForm::TurnCards() {
   return count;
 }
 
+bool TDrawStockForm::IsTurnStep() const {
+  return FUndo->FCards && FUndo->FFromView == DeckPileView && FUndo->FToView == DiscardPileView;
+}
+
+bool TDrawStockForm::IsRedealStep() const {
+  return FUndo->FCards && FUndo->FFromView == DiscardPileView && FUndo->FToView == DeckPileView;
+}
+
+// A click that redealt and turned is one move: its turn and its redeal go back together.
 bool TDrawStockForm::UndoGameStep() {
-  if (FUndo->FFromView == DeckPileView && FUndo->FToView == DiscardPileView) {
+  const bool turn = IsTurnStep();
+  if (!turn && !IsRedealStep()) return false;
+  if (turn) {
     FUndo->FCards->Flip();  // the turned cards go back face down in their old order
-  } else if (FUndo->FFromView == DiscardPileView && FUndo->FToView == DeckPileView) {
-    for (TCard* card : FUndo->FCards->FList) card->FFaceUp = true;
-  } else {
-    return false;
+    FUndo->Undo();
+    FUndo->PeekUndo();
   }
-  FUndo->Undo();
+  if (IsRedealStep()) {
+    for (TCard* card : FUndo->FCards->FList) card->FFaceUp = true;
+    FUndo->Undo();
+  }
   DeckPileView->repaint();
   DiscardPileView->repaint();
   return true;
 }
 
 bool TDrawStockForm::RedoGameStep() {
-  if (FUndo->FFromView == DeckPileView && FUndo->FToView == DiscardPileView) {
-    FUndo->FCards->Flip();
-    FUndo->Redo();
-  } else if (FUndo->FFromView == DiscardPileView && FUndo->FToView == DeckPileView) {
+  if (!IsTurnStep() && !IsRedealStep()) return false;
+  if (IsRedealStep()) {
     FUndo->Redo();
     DeckPileView->FCards->Flip();
-  } else {
-    return false;
+    FUndo->PeekRedo();
+  }
+  if (IsTurnStep()) {
+    FUndo->FCards->Flip();
+    FUndo->Redo();
   }
   DeckPileView->repaint();
   DiscardPileView->repaint();

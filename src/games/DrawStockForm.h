@@ -28,6 +28,9 @@ protected:
   void NewDealStarted() override;
   bool UndoGameStep() override;
   bool RedoGameStep() override;
+  // The step just peeked: cards turned from the stock, or the waste turned over onto it.
+  bool IsTurnStep() const;
+  bool IsRedealStep() const;
   QString ModeSection() const override;
   // The first stock click of a deal fixes the draw mode until the next new deal.
   void LockDrawMode();

@@ -200,6 +200,10 @@ protected:
   // Undo and redo of the game's own steps (stock steps); true when handled.
   virtual bool UndoGameStep() { return false; }
   virtual bool RedoGameStep() { return false; }
+  // The moves counted for the action whose step was just peeked, taken back by its undo
+  // and given again by its redo: one, none for a step a move brings along by itself
+  // (Canfield's refill from the reserve), four for a row Aces Up deals.
+  virtual int PeekedStepMoves() const { return 1; }
   // The statistics section of the current mode ("" when the game has none).
   virtual QString ModeSection() const { return QString(); }
   // Every pile the deal uses, emptied before a deal and at close.

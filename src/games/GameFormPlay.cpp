@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <algorithm>
 
 #include "engine/Animate.h"
 #include "engine/CardUndo.h"
@@ -293,6 +294,7 @@ void TGameForm::Undo1Click(QObject*) {
   if (!Undo1->isEnabled()) return;
   FUndo->PeekUndo();
   if (!FUndo->FCards) return;
+  const int moves = PeekedStepMoves();
   if (!UndoGameStep()) {
     if (IsTurnUpStep()) {
       // A turned-up card goes face down again together with the move that exposed it.
@@ -308,7 +310,7 @@ void TGameForm::Undo1Click(QObject*) {
     if (FUndo->FToView) FUndo->FToView->repaint();
   }
   FUndo->AfterUndo();
-  --FMoveCount;
+  FMoveCount = std::max(0, FMoveCount - moves);
   if (SoundManager) SoundManager->PlayUndo();
   UpdateStockStatus();
   UpdateScore(false);
@@ -318,6 +320,7 @@ void TGameForm::Redo1Click(QObject*) {
   if (!Redo1->isEnabled()) return;
   FUndo->PeekRedo();
   if (!FUndo->FCards) return;
+  const int moves = PeekedStepMoves();
   if (!RedoGameStep()) {
     FUndo->Redo();
     if (FUndo->FFromView) FUndo->FFromView->repaint();
@@ -334,7 +337,7 @@ void TGameForm::Redo1Click(QObject*) {
     FUndo->AfterRedo();
   }
   FUndo->FCards = nullptr;
-  ++FMoveCount;
+  FMoveCount += moves;
   if (SoundManager) SoundManager->PlayRedo();
   UpdateStockStatus();
   UpdateScore(false);

@@ -123,7 +123,7 @@ TEST_F(TAcesUpWindow, ADealtRowCountsFourMovesAndIsUndoneAndRedoneWhole) {
   EXPECT_EQ(Text(Tableau(1)), "KC");
   EXPECT_EQ(Text(Tableau(4)), "");
   EXPECT_EQ(StockTopFirst(5), "#JS #QH #3D #5D #JC");
-  EXPECT_EQ(FForm->FMoveCount, 4);  // a row undone counts one
+  EXPECT_EQ(FForm->FMoveCount, 1);  // the row's four moves go back with it
   EXPECT_EQ(FForm->PanelText(TAcesUpForm::StockPanel), "Stock: 48");
   EXPECT_EQ(Text(Discard()), "2H");
 

@@ -112,12 +112,21 @@ TEST_F(TCanfieldTest, AnEmptiedPileIsRefilledFromTheReserveAndUndoTakesTheRefill
   EXPECT_EQ(Of(Reserve()), "2C");
   EXPECT_TRUE(FDevice.Played.contains("DEAL"));
   EXPECT_FALSE(FGame->SuperiorRules1->isEnabled());
+  EXPECT_EQ(FGame->FMoveCount, 1);
+  // The refill is no move of its own: undoing it leaves the count, undoing the move takes
+  // it back, and redoing both gives it again.
   FGame->Undo1Click(FGame->Undo1);
   EXPECT_EQ(Of(T(2)), "");
   EXPECT_EQ(Of(Reserve()), "2C 3D");
+  EXPECT_EQ(FGame->FMoveCount, 1);
   FGame->Undo1Click(FGame->Undo1);
   EXPECT_EQ(Of(T(2)), "8S");
   EXPECT_EQ(Of(T(1)), "9H");
+  EXPECT_EQ(FGame->FMoveCount, 0);
+  FGame->Redo1Click(FGame->Redo1);
+  FGame->Redo1Click(FGame->Redo1);
+  EXPECT_EQ(Of(T(2)), "3D");
+  EXPECT_EQ(FGame->FMoveCount, 1);
 }
 
 TEST_F(TCanfieldTest, WithTheReserveEmptyAnyCardFillsAnEmptyPile) {

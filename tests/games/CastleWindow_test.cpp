@@ -97,7 +97,14 @@ TEST_F(TCastle, SendingHomeByDoubleClickMiddleButtonAndCtrlClick) {
   Click(Tableau(3), TopPoint(Tableau(3)), Qt::MiddleButton);
   EXPECT_EQ(Text(Tableau(3)), "9S 7H");
   EXPECT_EQ(FForm->FMoveCount, 3);
-  EXPECT_EQ(FForm->FScore, 5);
+  // Shift or Ctrl with a press beside the cards of a row plays its top card too.
+  const QPoint beside(Tableau(4)->width() - 10, Tableau(4)->height() / 2);
+  Click(Tableau(4), beside, Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_EQ(Text(Foundation(2)), "AD 2D 3D");
+  Click(Tableau(4), beside, Qt::LeftButton, Qt::ControlModifier);  // the King fits nowhere
+  EXPECT_EQ(Text(Tableau(4)), "KH");
+  EXPECT_EQ(FForm->FMoveCount, 4);
+  EXPECT_EQ(FForm->FScore, 6);
   // With autoplay on, the next move sends every fitting card up in a chain.
   FForm->FAutoplay = true;
   Arrange({{Foundation(1), "AC 2C 3C"}, {Foundation(2), "AD 2D"}, {Tableau(1), "4C 3D"}, {Tableau(2), "5D"},

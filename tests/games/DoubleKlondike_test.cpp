@@ -116,12 +116,12 @@ TEST_F(TDoubleKlondikeTest, DrawThreeRedealsWithoutLimit) {
     EXPECT_EQ(StockView()->FCards->Count(), 56);
   }
   EXPECT_EQ(FGame->FRedealCount, 3);
-  // Undo of the last click: the turn, then the redeal.
-  FGame->Undo1Click(FGame->Undo1);
-  EXPECT_EQ(StockView()->FCards->Count(), 59);
+  // Undo of the last click takes back its turn and its redeal, and its one move.
+  const int moves = FGame->FMoveCount;
   FGame->Undo1Click(FGame->Undo1);
   EXPECT_EQ(StockView()->FCards->Count(), 0);
   EXPECT_EQ(WasteView()->FCards->Count(), 59);
+  EXPECT_EQ(FGame->FMoveCount, moves - 1);
 }
 
 TEST_F(TDoubleKlondikeTest, TwoOfEachCardPlayToTheFirstFittingOfEightFoundations) {

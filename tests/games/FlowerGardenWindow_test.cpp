@@ -88,6 +88,14 @@ TEST_F(TFlowerGarden, CtrlClickSendsAReserveAceHomeAndLeavesACardThatFitsNowhere
   EXPECT_EQ(Positions(), "0 1");
   Click(Tableau(1), TopPoint(Tableau(1)), Qt::MiddleButton);
   EXPECT_EQ(Text(Tableau(1)), "2C");
+  // Ctrl with a press below a pile's cards plays its top card; Shift has no action here.
+  Arrange({{Foundation(1), "AC"}, {Tableau(1), "9D 2C"}, {Tableau(2), "3C"}});
+  const QPoint below(20, Tableau(1)->height() - 10);
+  Click(Tableau(1), below, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(Text(Foundation(1)), "AC 2C");
+  Click(Tableau(2), below, Qt::LeftButton, Qt::ShiftModifier);
+  Click(Tableau(2), TopPoint(Tableau(2)), Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_EQ(Text(Tableau(2)), "3C");
 }
 
 TEST_F(TFlowerGarden, AnEmptyPileTakesAnyCardAndAutoplayLeavesTheReserveAlone) {

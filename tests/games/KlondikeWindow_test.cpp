@@ -136,30 +136,7 @@ TEST_F(TKlondikeStock, TheDrawModeIsReadBackByTheNextWindow) {
   EXPECT_EQ(FForm->PanelText(TKlondikeForm::DrawPanel), "Draw: 1");
 }
 
-TEST_F(TKlondikeStock, UndoAndRedoOfTurnsRestoreOrderAndFaces) {
-  Open(1);
-  FForm->DeckPileViewClick(Stock());
-  FForm->DeckPileViewClick(Stock());
-  EXPECT_EQ(Text(Waste()), "KD 9C QC 6C 5S 8C");
-  FForm->Undo1Click(FForm->Undo1);
-  EXPECT_EQ(Text(Waste()), "KD 9C QC");
-  EXPECT_EQ(StockTopFirst().left(11), "#6C #5S #8C");
-  EXPECT_EQ(FForm->FMoveCount, 1);
-  FForm->Undo1Click(FForm->Undo1);
-  EXPECT_EQ(StockTopFirst(),
-            "#KD #9C #QC #6C #5S #8C #9D #8H #TH #7H #QS #JD #AS #7D #2D #QD #4C #4D #JH #6S #3H #8D #9S #TC");
-  EXPECT_EQ(FForm->FMoveCount, 0);
-  EXPECT_FALSE(FForm->Undo1->isEnabled());
-  EXPECT_EQ(FForm->PanelText(TKlondikeForm::StockPanel), "Stock: 24");
-  FForm->Redo1Click(FForm->Redo1);
-  FForm->Redo1Click(FForm->Redo1);
-  EXPECT_EQ(Text(Waste()), "KD 9C QC 6C 5S 8C");
-  EXPECT_EQ(Stock()->FCards->Count(), 18);
-  EXPECT_EQ(FForm->FMoveCount, 2);
-  EXPECT_FALSE(FForm->Redo1->isEnabled());
-}
-
-TEST_F(TKlondikeStock, UndoingARedealTakesTwoStepsAndRedoRestoresTheRedealtOrder) {
+TEST_F(TKlondikeStock, AClickThatRedealsAndTurnsIsOneMoveUndoneAndRedoneWhole) {
   Open(1);
   Arrange({{Stock(), "#2C #3C #4C #5C #6C #7C"}});
   FForm->DeckPileViewClick(Stock());
@@ -169,21 +146,33 @@ TEST_F(TKlondikeStock, UndoingARedealTakesTwoStepsAndRedoRestoresTheRedealtOrder
   EXPECT_EQ(FForm->FMoveCount, 3);
   EXPECT_EQ(Text(Waste()), "7C 6C 5C");
   EXPECT_EQ(Text(Stock()), "#2C #3C #4C");
-  FForm->Undo1Click(FForm->Undo1);  // the turn
-  EXPECT_EQ(Text(Stock()), "#2C #3C #4C #5C #6C #7C");
-  EXPECT_EQ(Waste()->FCards->Count(), 0);
-  FForm->Undo1Click(FForm->Undo1);  // the redeal
+  FForm->Undo1Click(FForm->Undo1);  // the turn and the redeal
   EXPECT_EQ(Text(Waste()), "7C 6C 5C 4C 3C 2C");
   EXPECT_EQ(Stock()->FCards->Count(), 0);
   EXPECT_EQ(Stock()->State, CS_RECYCLE);
-  EXPECT_EQ(FForm->FMoveCount, 1);  // each step is a move, the redeal included
-  FForm->Redo1Click(FForm->Redo1);  // the redeal
-  EXPECT_EQ(Text(Stock()), "#2C #3C #4C #5C #6C #7C");
-  EXPECT_EQ(Waste()->FCards->Count(), 0);
-  FForm->Redo1Click(FForm->Redo1);  // the turn
+  EXPECT_EQ(FForm->FMoveCount, 2);
+  FForm->Redo1Click(FForm->Redo1);
   EXPECT_EQ(Text(Waste()), "7C 6C 5C");
   EXPECT_EQ(Text(Stock()), "#2C #3C #4C");
   EXPECT_EQ(FForm->FMoveCount, 3);
+  EXPECT_FALSE(FForm->Redo1->isEnabled());
+}
+
+TEST_F(TKlondikeStock, UndoingEveryStockClickEndsAtNoMoves) {
+  // Nine clicks, a middle press on the table among them, go through a redeal.
+  Open(6041552);
+  for (int click = 0; click < 9; ++click) {
+    if (click == 4) Click(FForm.data(), QPoint(300, 400), Qt::MiddleButton);
+    else FForm->DeckPileViewClick(Stock());
+  }
+  const int moves = FForm->FMoveCount;
+  const QString waste = Text(Waste());
+  while (FForm->Undo1->isEnabled()) FForm->Undo1Click(FForm->Undo1);
+  EXPECT_EQ(FForm->FMoveCount, 0);
+  EXPECT_EQ(Stock()->FCards->Count(), 24);
+  while (FForm->Redo1->isEnabled()) FForm->Redo1Click(FForm->Redo1);
+  EXPECT_EQ(FForm->FMoveCount, moves);
+  EXPECT_EQ(Text(Waste()), waste);
 }
 
 TEST_F(TKlondikeStock, TheSpaceBarAndTheMiddleButtonTurnTheStock) {

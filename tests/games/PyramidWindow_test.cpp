@@ -182,21 +182,22 @@ TEST_F(TPyramidTest, TheStockGoesRoundThreeTimes) {
   EXPECT_EQ(Text(Play()), "KD");
   EXPECT_EQ(StockTopFirst().left(7), "#9C #QC");
   EXPECT_EQ(Stock()->FCards->Count(), 23);
-  // Two undo clicks: the draw, then the turnover with the play card put back.
-  FForm->Undo1Click(FForm->Undo1);
-  EXPECT_EQ(Text(Play()), "");
-  EXPECT_EQ(Stock()->FCards->Count(), 24);
+  EXPECT_EQ(FForm->FMoveCount, 25);
+  // One undo click takes back the whole click and its one move: the draw, the turnover
+  // and the play card moved to the waste.
   FForm->Undo1Click(FForm->Undo1);
   EXPECT_EQ(FForm->Label1->text(), "First Pass");
   EXPECT_EQ(Stock()->FCards->Count(), 0);
   EXPECT_EQ(Text(Play()), "TC");
   EXPECT_EQ(Waste()->FCards->Count(), 23);
   EXPECT_TRUE(Waste()->FCards->CardAt(TopOfPile)->FFaceUp);
+  EXPECT_EQ(FForm->FMoveCount, 24);
+  // One redo click gives all of it again.
   FForm->Redo1Click(FForm->Redo1);
   EXPECT_EQ(FForm->Label1->text(), "Second Pass");
-  EXPECT_EQ(StockTopFirst().left(7), "#KD #9C");
-  FForm->Redo1Click(FForm->Redo1);
   EXPECT_EQ(Text(Play()), "KD");
+  EXPECT_EQ(StockTopFirst().left(7), "#9C #QC");
+  EXPECT_EQ(FForm->FMoveCount, 25);
   // Through the second pass into the third.
   ClickStock(23);
   ClickStock();
@@ -211,6 +212,27 @@ TEST_F(TPyramidTest, TheStockGoesRoundThreeTimes) {
   EXPECT_EQ(Text(Play()), play);
   EXPECT_EQ(FForm->Label1->text(), "Third Pass");
   EXPECT_EQ(Stock()->State, CS_BLANK);
+}
+
+TEST_F(TPyramidTest, ATurnoverWithAnEmptyPlayPileIsOneUndoAndOneRedo) {
+  Open(1);
+  Arrange({{Pyramid(), PyramidWith({{27, "KS"}})}, {Waste(), "5C 7D"}});
+  FForm->Undo1Click(FForm->Undo1);  // nothing to undo yet
+  ClickStock();  // the turnover and a draw
+  EXPECT_EQ(FForm->Label1->text(), "Second Pass");
+  EXPECT_EQ(Text(Play()), "5C");
+  EXPECT_EQ(FForm->FMoveCount, 1);
+  FForm->Undo1Click(FForm->Undo1);
+  EXPECT_EQ(FForm->Label1->text(), "First Pass");
+  EXPECT_EQ(Text(Waste()), "5C 7D");
+  EXPECT_EQ(Text(Play()), "");
+  EXPECT_EQ(FForm->FMoveCount, 0);
+  EXPECT_FALSE(FForm->Undo1->isEnabled());
+  FForm->Redo1Click(FForm->Redo1);
+  EXPECT_EQ(FForm->Label1->text(), "Second Pass");
+  EXPECT_EQ(Text(Play()), "5C");
+  EXPECT_EQ(FForm->FMoveCount, 1);
+  EXPECT_FALSE(FForm->Redo1->isEnabled());
 }
 
 TEST_F(TPyramidTest, FiftyTwoRemovedCardsWinEvenInTheFirstPass) {

@@ -165,25 +165,55 @@ TEST_F(TQueenItalyWindow, TheStockTurnsOverAndThenTurnsOnlyOntoAnEmptyDiscardPil
   Click(Stock(), QPoint(20, 20));  // a card on the discard pile: nothing turns
   EXPECT_EQ(Text(Discard()), "2C");
   EXPECT_EQ(FForm->FMoveCount, 1);
-  FForm->Undo1Click(FForm->Undo1);
-  EXPECT_EQ(Text(Stock()), "#4C #3C #2C");
-  EXPECT_EQ(Text(Discard()), "");
+  // The turnover and its card are one move and go back in one undo.
   FForm->Undo1Click(FForm->Undo1);
   EXPECT_EQ(Text(Discard()), "2C 3C 4C");
   EXPECT_EQ(Text(Stock()), "");
   EXPECT_FALSE(FForm->FRedealt);
   EXPECT_EQ(Stock()->State, CS_RECYCLE);
+  EXPECT_EQ(FForm->FMoveCount, 0);
+  EXPECT_FALSE(FForm->Undo1->isEnabled());
   // Redone, the turnover leaves the stock as it did the first time.
   FForm->Redo1Click(FForm->Redo1);
-  EXPECT_EQ(Text(Stock()), "#4C #3C #2C");
+  EXPECT_EQ(Text(Stock()), "#4C #3C");
+  EXPECT_EQ(Text(Discard()), "2C");
   EXPECT_TRUE(FForm->FRedealt);
   EXPECT_EQ(Stock()->State, CS_BLANK);
-  FForm->Redo1Click(FForm->Redo1);
-  EXPECT_EQ(Text(Discard()), "2C");
+  EXPECT_EQ(FForm->FMoveCount, 1);
   // Space and the middle button act on the stock too.
   Drag(Discard(), TopPoint(Discard()), Tableau(2), QPoint(30, 30));
   QTest::keyClick(FForm.data(), Qt::Key_Space);
   EXPECT_EQ(Text(Discard()), "3C");
+}
+
+TEST_F(TQueenItalyWindow, UndoingASecondTurnoverLeavesThePileRedealt) {
+  OpenWithBase();
+  PreferencesDlg->FSmartDragging = false;
+  Arrange({{Tableau(1), "KS"}, {Stock(), "#JC #QH #5D"}});
+  FForm->FMoveCount = 0;
+  for (int i = 0; i < 4; ++i) Click(Stock(), QPoint(20, 20));  // three turned, then turned over
+  EXPECT_EQ(Text(Discard()), "5D");
+  Drag(Discard(), TopPoint(Discard()), Tableau(2), QPoint(30, 30));
+  Click(Stock(), QPoint(20, 20));
+  Drag(Discard(), TopPoint(Discard()), Tableau(3), QPoint(30, 30));
+  Click(Stock(), QPoint(20, 20));
+  EXPECT_EQ(Text(Discard()), "JC");
+  Click(Stock(), QPoint(20, 20));  // turned over again, JC turned once more
+  EXPECT_EQ(Text(Discard()), "JC");
+  EXPECT_EQ(FForm->FMoveCount, 9);
+  for (int i = 0; i < 3; ++i) FForm->Undo1Click(FForm->Undo1);
+  EXPECT_EQ(Text(Discard()), "QH");
+  EXPECT_EQ(FForm->FMoveCount, 6);
+  // The first turnover still stands: nothing turns onto a card.
+  EXPECT_TRUE(FForm->FRedealt);
+  EXPECT_EQ(Stock()->State, CS_BLANK);
+  Click(Stock(), QPoint(20, 20));
+  EXPECT_EQ(Text(Discard()), "QH");
+  EXPECT_EQ(FForm->FMoveCount, 6);
+  while (FForm->Undo1->isEnabled()) FForm->Undo1Click(FForm->Undo1);
+  EXPECT_EQ(Text(Stock()), "#JC #QH #5D");
+  EXPECT_EQ(FForm->FMoveCount, 0);
+  EXPECT_FALSE(FForm->FRedealt);
 }
 
 TEST_F(TQueenItalyWindow, AutoplaySendsEveryFittingTopCardHome) {

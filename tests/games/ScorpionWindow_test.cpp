@@ -149,6 +149,21 @@ TEST_F(TScorpionTest, FourWholeSuitsWinAndRecordInTheGamesSection) {
   EXPECT_EQ(FWinDialogs, 1);
 }
 
+TEST_F(TScorpionTest, AStockDealThatCompletesTheLastSuitsWinsInBothGames) {
+  for (const TCreate& game : {ScorpionGame, Scorpion2Game}) {
+    Open(game, 1);
+    Arrange({{Tableau(1), KingDown('C', 12)}, {Tableau(2), KingDown('D', 12)}, {Tableau(3), KingDown('H', 12)},
+             {Tableau(4), KingDown('S')}, {Stock(), "#AH #AD #AC"}});
+    FForm->FMoveCount = 7;
+    Click(Stock(), QPoint(20, 20));
+    EXPECT_TRUE(FForm->FGameOver);
+    EXPECT_EQ(FForm->PanelText(2), "Score: 52");
+    EXPECT_TRUE(FDevice.Played.contains("WIN_SND"));
+    EXPECT_EQ(Key(FForm->Spec().Section, "GamesWon"), "1");
+    Close();
+  }
+}
+
 TEST_F(TScorpionTest, NoAutoplayAnywhereAndResigningCountsFromFiveMoves) {
   Open(ScorpionGame, 1);
   EXPECT_FALSE(FForm->PopupMenu1->actions().contains(FForm->Autoplay1));

@@ -96,6 +96,13 @@ TEST_F(TSeaTowers, SendingHomeFallsBackToTheFirstEmptyFreeCellWithoutTheAutoplay
   Arrange({{Tableau(1), "5H"}, {Cell(1), "2C"}, {Cell(2), "3C"}, {Cell(3), "4C"}, {Cell(4), "6C"}});
   Click(Tableau(1), TopPoint(Tableau(1)), Qt::LeftButton, Qt::ControlModifier);
   EXPECT_EQ(Text(Tableau(1)), "5H");
+  // Shift or Ctrl with a press below the pile's cards plays its top card as well.
+  Arrange({{Tableau(1), "9S 2C"}, {Foundation(1), "AC"}, {Tableau(2), "3C"}});
+  const QPoint below(20, Tableau(1)->height() - 10);
+  Click(Tableau(1), below, Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_EQ(Text(Foundation(1)), "AC 2C");
+  Click(Tableau(2), below, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(Text(Foundation(1)), "AC 2C 3C");
 }
 
 TEST_F(TSeaTowers, AutoplayTakesTheFreeCellsFirstAndAWinIsRecorded) {

@@ -120,6 +120,11 @@ void TAcesUpForm::ChooseSmartTarget(TCardPileView* source) {
     if (CanDropOnTableau(pile, source)) return;
 }
 
+// Each card of a dealt row counts a move, so the row's undo takes them all back.
+int TAcesUpForm::PeekedStepMoves() const {
+  return FUndo->FFromView == DeckPileView ? AcesUpRules::PileCount : 1;
+}
+
 // A dealt row is four steps from the stock, undone and redone together; each card goes
 // face down again on the stock and face up again on its pile.
 bool TAcesUpForm::UndoGameStep() {

@@ -39,6 +39,7 @@ protected:
   void ChooseSmartTarget(TCardPileView* source) override;
   bool UndoGameStep() override;
   bool RedoGameStep() override;
+  int PeekedStepMoves() const override;
 };
 
 class TsAcesUpForm : public TAcesUpForm {

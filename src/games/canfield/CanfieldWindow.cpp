@@ -164,12 +164,15 @@ void TCanfieldForm::RefillFromReserve() {
     card->FFaceUp = true;
     t->FCards->AddCard(card);
     FUndo->AddCardMove(ReservePileView, t, card);
+    FUndo->MarkLastStep(RefillStep);
     ReservePileView->repaint();
     t->repaint();
     if (SoundManager) SoundManager->PlayDeal();
     Autoplay();
   }
 }
+
+int TCanfieldForm::PeekedStepMoves() const { return FUndo->FMark == RefillStep ? 0 : 1; }
 
 void TCanfieldForm::DiscardPileViewDblClick(QObject* Sender) {
   auto* view = qobject_cast<TCardPileView*>(Sender);

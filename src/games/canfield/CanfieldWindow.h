@@ -44,8 +44,11 @@ protected:
   TCardPileView* FoundationFor(TCard* card) override;
   std::vector<TCardPileView*> AutoplaySources() const override;
   void ChooseSmartTarget(TCardPileView* source) override;
+  // A refill is its own undo step but no move of the player.
+  int PeekedStepMoves() const override;
 
 private:
+  static constexpr int RefillStep = 1;
   void SetReserveFan();
   void FirstMoveMade();
 };

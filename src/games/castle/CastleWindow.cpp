@@ -82,7 +82,11 @@ bool TCastleForm::CanLift(TCardPileView* view, int index) {
 void TCastleForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
                                             Qt::KeyboardModifiers Shift, int X, int Y) {
   TCardPileView* view = AsView(Sender);
-  if (view && Button == Qt::MiddleButton && !FGameOver) {
+  // The middle button, or Ctrl/Shift with the left, plays the top card home, also when
+  // the press is beside the cards.
+  const bool sendHome = Button == Qt::MiddleButton ||
+                        (Button == Qt::LeftButton && (Shift & (Qt::ShiftModifier | Qt::ControlModifier)));
+  if (view && sendHome && !FGameOver) {
     view->FDragArmed = false;
     TableauPileView1DblClick(view);
     return;

@@ -95,6 +95,16 @@ bool TFlowerGardenForm::CanLift(TCardPileView* view, int index) {
   return index >= 0 && index == view->FCards->Count() - 1;
 }
 
+void TFlowerGardenForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
+                                                  Qt::KeyboardModifiers Shift, int X, int Y) {
+  TCardPileView* view = AsView(Sender);
+  if (view && !FGameOver && Button == Qt::LeftButton && (Shift & Qt::ControlModifier)) {
+    TableauPileView1DblClick(view);
+    return;
+  }
+  TGameForm::TableauPileView1MouseDown(Sender, Button, Shift & ~Qt::ShiftModifier, X, Y);
+}
+
 void TFlowerGardenForm::ReservePileViewMouseDown(QObject* Sender, Qt::MouseButton Button,
                                                  Qt::KeyboardModifiers Shift, int, int) {
   TCardPileView* view = AsView(Sender);

@@ -27,6 +27,9 @@ public:
   void SendHome(TCardPileView* view, TCard* card);
 
   // ---- handlers of the layouts
+  // Ctrl+left plays the pile's top card home, also beside the cards; Shift does nothing.
+  void TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                 int Y) override;
   virtual void ReservePileViewMouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
                                         int X, int Y);
   virtual void ReservePileViewDblClick(QObject* Sender);

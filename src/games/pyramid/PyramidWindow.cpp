@@ -163,28 +163,34 @@ void TPyramidForm::CheckForWin() {
 
 // ---- undo and redo -------------------------------------------------------------------------
 
+// A stock click is one move and one undo step: the card it turned, the turnover before
+// it and the play card it moved to the waste all go back together.
 bool TPyramidForm::UndoGameStep() {
-  TCardPileView* from = FUndo->FFromView;
-  TCardPileView* to = FUndo->FToView;
-  if (from == WastePileView && to == DeckPileView) {
+  auto peekIs = [this](TCardPileView* from, TCardPileView* to) {
+    FUndo->PeekUndo();
+    return FUndo->FCards && FUndo->FFromView == from && FUndo->FToView == to;
+  };
+  const bool draw = peekIs(DeckPileView, PlayPileView);
+  if (!draw && !peekIs(WastePileView, DeckPileView) && !peekIs(PlayPileView, WastePileView)) {
+    FUndo->PeekUndo();
+    UndoRemoval();
+    return true;
+  }
+  if (draw) {
+    TCard* card = FUndo->FCards->CardAt(TopOfPile);
+    FUndo->Undo();
+    if (card) card->FFaceUp = false;
+    if (DeckPileView->FCards->Count() > 0) DeckPileView->State = CS_RECYCLE;
+  }
+  if (peekIs(WastePileView, DeckPileView)) {
     TCardPile* cards = FUndo->FCards;
     FUndo->Undo();
     for (TCard* card : cards->FList) card->FFaceUp = true;
     SetPass(FPass - 1);
     // A pass is left to go through again.
     DeckPileView->State = CS_RECYCLE;
-  } else if (from == DeckPileView && to == PlayPileView) {
-    TCard* card = FUndo->FCards->CardAt(TopOfPile);
-    FUndo->Undo();
-    if (card) card->FFaceUp = false;
-    if (DeckPileView->FCards->Count() > 0) DeckPileView->State = CS_RECYCLE;
-  } else {
-    UndoRemoval();
-    return true;
   }
-  // The play card moved to the waste by the same click goes back too.
-  FUndo->PeekUndo();
-  if (FUndo->FFromView == PlayPileView && FUndo->FToView == WastePileView) FUndo->Undo();
+  if (peekIs(PlayPileView, WastePileView)) FUndo->Undo();
   DeckPileView->repaint();
   PlayPileView->repaint();
   WastePileView->repaint();
@@ -208,20 +214,15 @@ bool TPyramidForm::RedoGameStep() {
     FUndo->PeekRedo();
     return FUndo->FCards && FUndo->FFromView == from && FUndo->FToView == to;
   };
-  if (peekIs(WastePileView, DeckPileView)) {
-    RedoTurnover();
-    if (peekIs(DeckPileView, PlayPileView)) RedoDraw();
-  } else if (peekIs(PlayPileView, WastePileView)) {
-    FUndo->Redo();
-    if (peekIs(WastePileView, DeckPileView)) RedoTurnover();
-    else if (peekIs(DeckPileView, PlayPileView)) RedoDraw();
-  } else if (peekIs(DeckPileView, PlayPileView)) {
-    RedoDraw();
-  } else {
+  if (!peekIs(PlayPileView, WastePileView) && !peekIs(WastePileView, DeckPileView) &&
+      !peekIs(DeckPileView, PlayPileView)) {
     FUndo->PeekRedo();
     RedoRemoval();
     return true;
   }
+  if (peekIs(PlayPileView, WastePileView)) FUndo->Redo();
+  if (peekIs(WastePileView, DeckPileView)) RedoTurnover();
+  if (peekIs(DeckPileView, PlayPileView)) RedoDraw();
   DeckPileView->repaint();
   PlayPileView->repaint();
   WastePileView->repaint();

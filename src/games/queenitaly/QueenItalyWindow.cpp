@@ -223,35 +223,48 @@ std::vector<TCardPileView*> TQueenItalyForm::AutoplaySources() const {
 
 // ---- undo and redo ---------------------------------------------------------------------------
 
+bool TQueenItalyForm::IsTurnStep() const {
+  return FUndo->FCards && FUndo->FFromView == DeckPileView && FUndo->FToView == FDiscardView;
+}
+
+bool TQueenItalyForm::IsTurnoverStep() const {
+  return FUndo->FCards && FUndo->FFromView == FDiscardView && FUndo->FToView == DeckPileView;
+}
+
+// A click that turned the discard pile over and then turned a card is one move: both
+// go back together. The pile counts as redealt while any turnover still stands.
 bool TQueenItalyForm::UndoGameStep() {
-  if (FUndo->FFromView == DeckPileView && FUndo->FToView == FDiscardView) {
+  const bool turn = IsTurnStep();
+  if (!turn && !IsTurnoverStep()) return false;
+  if (turn) {
     FUndo->Undo();
     if (TCard* card = DeckPileView->FCards->CardAt(TopOfPile)) card->FFaceUp = false;
-  } else if (FUndo->FFromView == FDiscardView && FUndo->FToView == DeckPileView) {
+    FUndo->PeekUndo();
+  }
+  if (IsTurnoverStep()) {
     FUndo->Undo();
     for (TCard* card : FDiscardView->FCards->FList) card->FFaceUp = true;
-    FRedealt = false;
-    DeckPileView->State = CS_RECYCLE;
-  } else {
-    return false;
   }
+  FRedealt = FUndo->HasDoneStep(FDiscardView, DeckPileView);
+  DeckPileView->State = FRedealt ? CS_BLANK : CS_RECYCLE;
   DeckPileView->repaint();
   FDiscardView->repaint();
   return true;
 }
 
 bool TQueenItalyForm::RedoGameStep() {
-  if (FUndo->FFromView == DeckPileView && FUndo->FToView == FDiscardView) {
-    FUndo->Redo();
-    if (TCard* card = FDiscardView->FCards->CardAt(TopOfPile)) card->FFaceUp = true;
-  } else if (FUndo->FFromView == FDiscardView && FUndo->FToView == DeckPileView) {
+  if (!IsTurnStep() && !IsTurnoverStep()) return false;
+  if (IsTurnoverStep()) {
     FUndo->Redo();
     // As the turnover left it: the discard pile's bottom card on top, all face down.
     DeckPileView->FCards->Flip();
     FRedealt = true;
     DeckPileView->State = CS_BLANK;
-  } else {
-    return false;
+    FUndo->PeekRedo();
+  }
+  if (IsTurnStep()) {
+    FUndo->Redo();
+    if (TCard* card = FDiscardView->FCards->CardAt(TopOfPile)) card->FFaceUp = true;
   }
   DeckPileView->repaint();
   FDiscardView->repaint();

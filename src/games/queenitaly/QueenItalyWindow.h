@@ -55,6 +55,9 @@ protected:
   std::vector<TCardPileView*> AutoplaySources() const override;
   bool UndoGameStep() override;
   bool RedoGameStep() override;
+  // The step just peeked: a card turned from the stock, or the discard pile turned over.
+  bool IsTurnStep() const;
+  bool IsTurnoverStep() const;
 
   const QueenItalyLayouts::TQueenItalyMetrics& FMetrics;
 

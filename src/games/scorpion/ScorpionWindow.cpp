@@ -155,7 +155,8 @@ void TScorpionForm::DeckPileViewClick(QObject*) {
   DeckPileView->repaint();
   ++FMoveCount;
   UpdateStockStatus();
-  UpdateScore(false);
+  // The dealt cards may complete the last suit.
+  CheckForWin();
 }
 
 void TScorpionForm::UpdateStockStatus() {

@@ -92,7 +92,11 @@ bool TSeaHavenForm::CanLift(TCardPileView* view, int index) {
 void TSeaHavenForm::TableauPileView1MouseDown(QObject* Sender, Qt::MouseButton Button,
                                               Qt::KeyboardModifiers Shift, int X, int Y) {
   TCardPileView* view = AsView(Sender);
-  if (view && Button == Qt::MiddleButton && !FGameOver) {
+  // The middle button, or Ctrl/Shift with the left, plays the top card home, also when
+  // the press is beside the cards.
+  const bool sendHome = Button == Qt::MiddleButton ||
+                        (Button == Qt::LeftButton && (Shift & (Qt::ShiftModifier | Qt::ControlModifier)));
+  if (view && sendHome && !FGameOver) {
     view->FDragArmed = false;
     DiscardPileViewDblClick(view);
     return;

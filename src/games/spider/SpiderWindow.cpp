@@ -216,8 +216,7 @@ void TSpiderForm::Undo1Click(QObject* Sender) {
     TGameForm::Undo1Click(Sender);
     return;
   }
-  // A stock deal goes back as one step: ten cards, each face down again. It leaves the
-  // move count alone.
+  // A stock deal goes back as one step and one move: ten cards, each face down again.
   for (int i = 0; i < SpiderRules::TableauCount && IsStockStep(); ++i) {
     TCardPileView* pile = FUndo->FToView;
     if (TCard* card = FUndo->FCards->CardAt(TopOfPile)) card->FFaceUp = false;
@@ -228,6 +227,7 @@ void TSpiderForm::Undo1Click(QObject* Sender) {
     FUndo->PeekUndo();
   }
   FUndo->FCards = nullptr;
+  FMoveCount = std::max(0, FMoveCount - 1);
   if (SoundManager) SoundManager->PlayUndo();
   UpdateStockStatus();
   UpdateScore(false);
@@ -250,6 +250,7 @@ void TSpiderForm::Redo1Click(QObject* Sender) {
     FUndo->PeekRedo();
   }
   FUndo->FCards = nullptr;
+  ++FMoveCount;
   if (SoundManager) SoundManager->PlayRedo();
   UpdateStockStatus();
   UpdateScore(false);
