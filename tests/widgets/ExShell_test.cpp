@@ -45,7 +45,7 @@ TEST(TExTrayIcon, DoubleClickRunsTheDefaultMenuItemElseTheEvent) {
   tray.SetPopupMenu(&menu);
   int dblClicks = 0, restores = 0, clicks = 0;
   tray.OnDblClick = [&] { ++dblClicks; };
-  tray.OnClick = [&] { ++clicks; };
+  tray.OnClick = [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { ++clicks; };
   QObject::connect(restore, &QAction::triggered, [&] { ++restores; });
 
   emit tray.SystemIcon()->activated(QSystemTrayIcon::DoubleClick);
