@@ -377,6 +377,8 @@ bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
           // A window whose size its own code fixed counts as not sizeable.
           if (!FFixedByUs) FSizeable = FForm->minimumSize() != FForm->maximumSize();
           if (Active) LoadPlacement();
+          // Known from here on, for a save made once the window is gone from the screen.
+          if (!FNormalFrameKnown) NormalFrame();
           if (FPreventResize) {
             // The size restored above is the one the window keeps.
             if (FFixedByUs) {
