@@ -6,11 +6,12 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
-  qt6-qpa-plugins
+  qt6-qpa-plugins libxcb1-dev
   libpng-dev zlib1g-dev libjpeg-dev libasound2-dev
   fonts-liberation2
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-utils imagemagick
+  openbox xdotool wmctrl trayer
 )
 
 missing=()

@@ -45,9 +45,9 @@ protected:
 TspAnimate::TspAnimate(const QString& settingsFile) {
   const TIniFile ini(settingsFile.isEmpty() ? Paths::SettingsFilePath() : settingsFile);
   const int speed = ini.ReadInteger(QStringLiteral("Preferences"), QStringLiteral("AnimationSpeed"), -100);
-  // A hand-edited value outside 1..1000 ms would freeze the window or stall the
-  // animation: treated as absent.
-  FInterval = (speed >= 1 && speed <= 1000) ? speed : DefaultInterval;
+  // Any positive interval is taken, however slow; zero or a negative value (-100 is the
+  // documented "absent") would make the ticks spin: the default then.
+  FInterval = speed >= 1 ? speed : DefaultInterval;
 
   FTimer = new TAnimTimer(this);
   FTimer->SetEnabled(false);
@@ -197,10 +197,27 @@ void TspAnimate::Step() {
   }
 }
 
+// The window's own controls (the status bar with its tool bar and panels) lie above the
+// table: a card passes under them, so the trail never covers them. Only the pile views
+// (and whatever holds them) are painted over.
+QRegion TspAnimate::TableRegion() const {
+  QRegion table(FTrail->rect());
+  for (QObject* child : FForm->children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (!widget || widget == FTrail || widget->isHidden() || widget->isWindow()) continue;
+    if (qobject_cast<TCardPileView*>(widget) || widget->findChild<TCardPileView*>() ||
+        widget->testAttribute(Qt::WA_TransparentForMouseEvents))
+      continue;
+    table -= widget->geometry();
+  }
+  return table;
+}
+
 void TspAnimate::DrawFace(int x, int y) {
-  if (!FTrail || !FCard) return;
+  if (!FTrail || !FCard || !FForm) return;
   {
     QPainter painter(&FTrail->FImage);
+    painter.setClipRegion(TableRegion());
     FCard->DrawBitmapOnCanvas(QPoint(x, y), &painter);
   }
   FTrailDrawn = true;

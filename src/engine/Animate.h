@@ -8,7 +8,8 @@
 // event). The trail stays until that part of the window repaints: whenever the window or
 // one of the animated views paints for any reason other than the trail itself, the trail
 // is wiped inside the region being painted, as it would be on a window that repaints over
-// it. A resize of the window wipes it all.
+// it. A resize of the window wipes it all. The window's own controls (its status bar)
+// lie above the table, so the trail never covers them.
 
 #include <QImage>
 #include <QObject>
@@ -30,8 +31,8 @@ public:
   static constexpr int DefaultInterval = 13;
 
   // Reads "AnimationSpeed" of [Preferences] from the given settings file (the program's
-  // settings file when empty): milliseconds per tick, 1 to 1000; -100, absent or
-  // anything else gives DefaultInterval.
+  // settings file when empty): milliseconds per tick, any positive value; -100, absent,
+  // zero or negative gives DefaultInterval.
   explicit TspAnimate(const QString& settingsFile = QString());
   ~TspAnimate() override;
 
@@ -68,6 +69,7 @@ public:
 
 private:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  QRegion TableRegion() const;
   void DrawFace(int x, int y);
   void WipeTrail(const QRegion& region);
   void EndAnimation();

@@ -1,5 +1,7 @@
 #include "engine/DragController.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -78,6 +80,8 @@ TDragController* TDragController::For(QWidget* window) {
 
 TDragController::TDragController(QWidget* window) : QObject(window), FWindow(window) {}
 
+TDragController::~TDragController() { HidePointer(false); }
+
 TCardPileView* TDragController::ViewAt(QPoint windowPos) const {
   const QObjectList& children = FWindow->children();
   // Later children lie on top.
@@ -130,8 +134,21 @@ void TDragController::Move(QPoint windowPos) {
   if (!FSource) return;
   FAccepted = accept;
   source->FDragObject->GetDragCursor(accept, windowPos.x(), windowPos.y());
-  if (FOverlay && source->FDragImages.Count() > 0)
+  if (FOverlay && source->FDragImages.Count() > 0) {
     FOverlay->ShowImages(&source->FDragImages, windowPos - source->FDragImages.HotSpot);
+    HidePointer(true);
+  }
+}
+
+// The mark in the drag image is the pointer while it shows: the real one would sit on
+// top of it.
+void TDragController::HidePointer(bool hide) {
+  if (hide == FPointerHidden) return;
+  FPointerHidden = hide;
+  if (hide)
+    QApplication::setOverrideCursor(Qt::BlankCursor);
+  else
+    QApplication::restoreOverrideCursor();
 }
 
 QWidget* TDragController::Drop(QPoint windowPos) {
@@ -142,6 +159,7 @@ QWidget* TDragController::Drop(QPoint windowPos) {
   const bool accepted = FAccepted && target;
   if (target) AskDragOver(target, dsDragLeave);
   if (FOverlay) FOverlay->HideImages();
+  HidePointer(false);
   FSource = nullptr;
   FTarget = nullptr;
   if (!accepted || !source) return nullptr;
@@ -154,6 +172,7 @@ QWidget* TDragController::Drop(QPoint windowPos) {
 
 void TDragController::Abort() {
   if (FOverlay) FOverlay->HideImages();
+  HidePointer(false);
   FSource = nullptr;
   FTarget = nullptr;
   FAccepted = false;

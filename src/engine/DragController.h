@@ -103,6 +103,7 @@ public:
   static TDragController* For(QWidget* window);
 
   explicit TDragController(QWidget* window);
+  ~TDragController() override;
 
   // Drag-over handler for every place of the window that is not a pile view (the
   // background, the status and tool bars). Unassigned: such places refuse.
@@ -128,6 +129,7 @@ public:
 
 private:
   bool AskDragOver(QWidget* target, TDragState state);
+  void HidePointer(bool hide);
 
   QWidget* FWindow;
   QPointer<TCardPileView> FSource;
@@ -136,4 +138,5 @@ private:
   QPoint FPos;
   bool FMoved = false;
   bool FAccepted = false;
+  bool FPointerHidden = false;
 };

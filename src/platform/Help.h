@@ -11,14 +11,16 @@ namespace Help {
 // The help folder the windows pass to HtmlHelp (the data folder's "help").
 QString DefaultHelpFile();
 
-// Opens the help window at the topic's page; returns the page shown ("" when the folder
-// has no pages at all, in which case the window says so instead of failing).
-QString HtmlHelp(const QString& helpFile, int topic);
+// Opens the help window at the topic's page, beside the window that asked (the active
+// window when none is given); returns the page shown ("" when the folder has no pages at
+// all, in which case the window says so instead of failing). The window keeps a history
+// of the pages shown, with Back and Forward.
+QString HtmlHelp(const QString& helpFile, int topic, QWidget* asker = nullptr);
 
 // Closes the help window when it is open.
 void CloseAll();
 
-// The window, when open (tests look at what it shows).
+// The window, when open (a QTextBrowser; tests look at what it shows).
 QWidget* Window();
 
 // The page file a topic resolves to: "<folder>/<topic>.html", else "<folder>/index.html".

@@ -280,7 +280,7 @@ void TPreferencesDlg::BuildSpacingPage() {
 
   SpeedSlider = new QSlider(Qt::Vertical, sheet);
   SpeedSlider->setObjectName(QStringLiteral("SpeedSlider"));
-  SpeedSlider->setRange(0, 200);
+  SpeedSlider->setRange(0, AutoplaySpeedMax);
   SpeedSlider->setInvertedAppearance(true);
   SpeedSlider->setInvertedControls(true);
   SpeedSlider->setTickPosition(QSlider::TicksBothSides);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindowStateChangeEvent>
+#include <algorithm>
 
 #include "platform/Metrics.h"
 #include "art/ButtonFaces.h"
@@ -207,14 +208,41 @@ void TPellamyForm::StatsButtonClick() {
   if (StatisticsDlg) StatisticsDlg->exec();
 }
 
+namespace {
+// The windows the player sees as the program: not menus, tool tips or the tray icon's
+// own little window.
+bool IsProgramWindow(QWidget* w) {
+  if (!w->isWindow() || qobject_cast<QMenu*>(w)) return false;
+  const Qt::WindowType type = w->windowType();
+  if (type != Qt::Window && type != Qt::Dialog) return false;
+  return !w->windowFlags().testFlag(Qt::BypassWindowManagerHint) && !w->inherits("QSystemTrayIconSys");
+}
+}  // namespace
+
 void TPellamyForm::MinimizeApplication() {
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->isVisible() && window->isWindow() && !qobject_cast<QMenu*>(window)) window->showMinimized();
+  if (FRestoring) return;
+  std::vector<QWidget*> added;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!IsProgramWindow(window) || !window->isVisible()) continue;
+    const bool known = std::any_of(FMinimizedWithApp.begin(), FMinimizedWithApp.end(),
+                                   [window](const TMinimizedWindow& m) { return m.Window == window; });
+    if (known) continue;
+    // The window's state before this minimize (the window manager may have set the
+    // minimized flag already).
+    FMinimizedWithApp.push_back({window, window->windowState() & ~Qt::WindowMinimized});
+    window->installEventFilter(this);
+    added.push_back(window);
+  }
   FormHide();
+  // Hidden to the tray they are not minimized as well: a window manager may keep a
+  // minimized window in its task list even after it is hidden.
+  if (FHiddenToTray) return;
+  for (QWidget* window : added)
+    if (!window->isMinimized()) window->showMinimized();
 }
 
 void TPellamyForm::FormHide() {
-  if (!PreferencesDlg || !PreferencesDlg->FMinimizeToTray) return;
+  if (!PreferencesDlg || !PreferencesDlg->FMinimizeToTray || FHiddenToTray) return;
   TrayIcon->SetActive(true);
   // Without a notification area the icon is not shown; hiding the windows then would
   // leave the program unreachable, so they stay minimized.
@@ -222,23 +250,38 @@ void TPellamyForm::FormHide() {
     TrayIcon->SetActive(false);
     return;
   }
-  FHiddenToTray.clear();
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->isVisible() && !qobject_cast<QMenu*>(window)) {
-      FHiddenToTray.emplace_back(window);
-      window->hide();
-    }
+  FHiddenToTray = true;
+  for (const TMinimizedWindow& m : FMinimizedWithApp)
+    if (m.Window) m.Window->hide();
+}
+
+void TPellamyForm::RestoreApplication() {
+  if (FRestoring) return;
+  FRestoring = true;
+  const std::vector<TMinimizedWindow> windows = std::move(FMinimizedWithApp);
+  FMinimizedWithApp.clear();
+  for (const TMinimizedWindow& m : windows) {
+    if (!m.Window) continue;
+    m.Window->removeEventFilter(this);
+    if (m.Window->windowState() != m.StateBefore) m.Window->setWindowState(m.StateBefore);
+    if (!m.Window->isVisible()) m.Window->show();
   }
+  FHiddenToTray = false;
+  TrayIcon->SetActive(false);
+  if (isVisible()) {
+    raise();
+    activateWindow();
+  }
+  FRestoring = false;
 }
 
 void TPellamyForm::TrayIconDblClick() {
-  for (const QPointer<QWidget>& window : FHiddenToTray)
-    if (window) window->showNormal();
-  FHiddenToTray.clear();
-  showNormal();
-  raise();
-  activateWindow();
-  TrayIcon->SetActive(false);
+  RestoreApplication();
+  if (!isVisible() || isMinimized()) {
+    showNormal();
+    raise();
+    activateWindow();
+  }
 }
 
 void TPellamyForm::Exit1Click() {
@@ -248,7 +291,11 @@ void TPellamyForm::Exit1Click() {
 
 void TPellamyForm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange && isMinimized() && FHiddenToTray.empty()) FormHide();
+  if (event->type() != QEvent::WindowStateChange || FRestoring) return;
+  if (isMinimized())
+    MinimizeApplication();
+  else if (ApplicationMinimized() && isVisible())
+    RestoreApplication();
 }
 
 void TPellamyForm::closeEvent(QCloseEvent* event) {
@@ -270,6 +317,11 @@ void TPellamyForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TPellamyForm::eventFilter(QObject* watched, QEvent* event) {
+  // Any window of the program restored (from the task bar, say) brings back the others.
+  if (event->type() == QEvent::WindowStateChange && !FRestoring && watched != this) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window && window->isVisible() && !window->isMinimized() && ApplicationMinimized()) RestoreApplication();
+  }
   // The jester picture opens the About box, as the Info button does.
   if (watched == JesterImage && event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

@@ -86,7 +86,11 @@ public:
   // Hides the program to the notification area when that option is on and the icon can
   // really be shown there; otherwise the windows stay minimized normally.
   void FormHide();
+  // The program comes back as one: every window minimized (or hidden) with it returns to
+  // the state it had. Runs when any of them is restored, and from the tray icon.
+  void RestoreApplication();
   void TrayIconDblClick();
+  bool ApplicationMinimized() const { return !FMinimizedWithApp.empty(); }
   void Exit1Click();
 
 protected:
@@ -98,7 +102,13 @@ protected:
 private:
   void BuildComponents();
   void LoadToolBarImages();
-  std::vector<QPointer<QWidget>> FHiddenToTray;
+  struct TMinimizedWindow {
+    QPointer<QWidget> Window;
+    Qt::WindowStates StateBefore;
+  };
+  std::vector<TMinimizedWindow> FMinimizedWithApp;
+  bool FHiddenToTray = false;
+  bool FRestoring = false;
 };
 
 // The main window, set at the start of its constructor.

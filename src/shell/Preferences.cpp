@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <QSlider>
+#include <algorithm>
 #include <array>
 
 #include "engine/Card.h"
@@ -58,7 +60,9 @@ TPreferencesDlg::TPreferencesDlg(const QString& iniPath, const TPreferencesStart
   TCard::UseImageLists(ini.ReadBool(Section, QStringLiteral("UseImageLists"), false));
   TCard::SetCardSize(static_cast<_CardSize>(FCardSize), F3DPips, FAged);
 
-  FAutoplaySpeed = ini.ReadInteger(Section, QStringLiteral("AutoplaySpeed"), 50);
+  // The speed slider's range: a hand-edited value outside it cannot stall every autoplay
+  // step or go negative.
+  FAutoplaySpeed = std::clamp(ini.ReadInteger(Section, QStringLiteral("AutoplaySpeed"), 50), 0, AutoplaySpeedMax);
   FBackgroundIndex = ReadIntegerIn(QStringLiteral("BackgroundIndex"), 1, 0, 2);
   FGradientIndex = ReadIntegerIn(QStringLiteral("GradientIndex"), 0, 0, 1);
 
@@ -220,6 +224,7 @@ void TPreferencesDlg::FormClose() {
   ini.WriteString(Section, QStringLiteral("GradientStartColor"), ColorToString(FGradientStartColor));
   ini.WriteString(Section, QStringLiteral("GradientEndColor"), ColorToString(FGradientEndColor));
   ini.WriteInteger(Section, QStringLiteral("GradientIndex"), FGradientIndex);
+  FAutoplaySpeed = SpeedSlider->value();
   ini.WriteInteger(Section, QStringLiteral("AutoplaySpeed"), FAutoplaySpeed);
 
   if (FCardSize != oldCardSize) FCardLookChanged = true;

@@ -69,7 +69,8 @@ public:
   int FCardSpacing = 28;
   int FHugeCardSpacing = 42;
   int FSmallCardSpacing = 22;
-  int FAutoplaySpeed = 50;   // milliseconds after each autoplay step
+  int FAutoplaySpeed = 50;   // milliseconds after each autoplay step, 0..AutoplaySpeedMax
+  static constexpr int AutoplaySpeedMax = 200;  // the speed slider's slow end
   bool FCardLookChanged = false;  // the custom back must be rebuilt; never reset
   bool FSmartDragging = true;
   bool FShowTips = true;

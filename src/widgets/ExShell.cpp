@@ -1,7 +1,10 @@
 #include "widgets/ExShell.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSystemTrayIcon>
 
 TExTrayIcon::TExTrayIcon(QObject* owner) : QObject(owner), FSystemIcon(new QSystemTrayIcon(this)) {
@@ -49,6 +52,75 @@ void TExTrayIcon::AddIcon() {
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
   FSystemIcon->show();
   FAdded = FSystemIcon->isVisible();
+  if (FAdded) HookIconWindow();
+}
+
+// An icon embedded in an X tray is a little window of its own: its raw mouse input gives
+// the press, release and move events, which the platform's icon object does not report.
+void TExTrayIcon::HookIconWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->inherits("QSystemTrayIconSys") && window != FIconWindow) {
+      FIconWindow = window;
+      window->installEventFilter(this);
+      window->setMouseTracking(true);
+    }
+  }
+}
+
+bool TExTrayIcon::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != FIconWindow) return QObject::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+      MouseAction(event->type(), static_cast<QMouseEvent*>(event)->button());
+      return true;
+    case QEvent::MouseMove:
+      MouseAction(event->type(), Qt::NoButton);
+      return true;
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+}
+
+void TExTrayIcon::MouseAction(QEvent::Type type, Qt::MouseButton button) {
+  if (!FEnabled) return;
+  const QPoint at = QCursor::pos();
+  const Qt::KeyboardModifiers shift = QGuiApplication::queryKeyboardModifiers();
+  const bool leftOrRight = button == Qt::LeftButton || button == Qt::RightButton;
+  switch (type) {
+    case QEvent::MouseMove:
+      if (OnMouseMove) OnMouseMove(shift, at.x(), at.y());
+      break;
+    case QEvent::MouseButtonPress:
+      if (OnMouseDown) OnMouseDown(button, shift, at.x(), at.y());
+      if (leftOrRight) FPressed = true;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (leftOrRight && FPressed) {
+        FPressed = false;
+        Click(button);
+      }
+      if (OnMouseUp) OnMouseUp(button, shift, at.x(), at.y());
+      break;
+    case QEvent::MouseButtonDblClick:
+      if (button == Qt::LeftButton) DblClick();
+      if (OnMouseDown) OnMouseDown(button, shift, at.x(), at.y());
+      break;
+    default:
+      break;
+  }
+}
+
+void TExTrayIcon::Click(Qt::MouseButton button) {
+  if (button == Qt::RightButton && FActive && FPopupMenu) {
+    FPopupMenu->popup(QCursor::pos());
+    return;
+  }
+  if (OnClick) {
+    const QPoint at = QCursor::pos();
+    OnClick(button, QGuiApplication::queryKeyboardModifiers(), at.x(), at.y());
+  }
 }
 
 void TExTrayIcon::DeleteIcon() {
@@ -84,7 +156,7 @@ void TExTrayIcon::Activated(int reason) {
   if (!FEnabled) return;
   switch (static_cast<QSystemTrayIcon::ActivationReason>(reason)) {
     case QSystemTrayIcon::Trigger:
-      if (OnClick) OnClick();
+      Click(Qt::LeftButton);
       break;
     case QSystemTrayIcon::DoubleClick:
       DblClick();

@@ -12,14 +12,13 @@
 #include "platform/IniFile.h"
 #include "platform/Metrics.h"
 #include "platform/Paths.h"
+#include "widgets/WindowFrame.h"
 
 namespace {
 
 // Windows' show commands and placement flags, the numbers the file holds.
 constexpr int SW_SHOWNORMAL = 1;
-constexpr int SW_SHOWMINIMIZED = 2;
 constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int WPF_RESTORETOMAXIMIZED = 2;
 
 // Border of a window that cannot be resized, and the thin line of one without a caption.
 constexpr int FixedFrame = 3;
@@ -85,7 +84,24 @@ QString NthWord(const QString& text, int n) {
   return {};
 }
 
+void TWinMinMaxInfo::Set(int index, int value) {
+  if (FValues[index] == value) return;
+  FValues[index] = value;
+  if (OnChange) OnChange();
+}
+
+void TWinMinMaxInfo::Assign(const TWinMinMaxInfo& other) {
+  if (std::equal(std::begin(FValues), std::end(FValues), std::begin(other.FValues))) return;
+  std::copy(std::begin(other.FValues), std::end(other.FValues), std::begin(FValues));
+  if (OnChange) OnChange();
+}
+
+bool TWinMinMaxInfo::DefaultMinMaxInfo() const {
+  return std::all_of(std::begin(FValues), std::end(FValues), [](int v) { return v == 0; });
+}
+
 TFormPlacement::TFormPlacement(QWidget* form) : QObject(form), FForm(form) {
+  FMinMaxInfo.OnChange = [this] { UpdatePlacement(); };
   if (!form) return;
   form->installEventFilter(this);
 }
@@ -114,31 +130,43 @@ QString TFormPlacement::IniSection() const {
   return QString::fromLatin1(FForm->metaObject()->className());
 }
 
-TFormPlacement::TBorder TFormPlacement::Border() const {
-  if (!FForm || FForm->windowFlags().testFlag(Qt::FramelessWindowHint)) return {0, 0, 0};
-  if (FSizeable) return {Metrics::FrameWidth, Metrics::CaptionHeight, Metrics::FrameWidth};
-  if (qobject_cast<QDialog*>(FForm.data())) return {FixedFrame, Metrics::CaptionHeight, FixedFrame};
-  return {FixedFrame, Metrics::CaptionHeight, ThinBorder};
+int TFormPlacement::MaxPosBorder() const {
+  if (!FForm || FForm->windowFlags().testFlag(Qt::FramelessWindowHint)) return 0;
+  if (FSizeable) return Metrics::FrameWidth;
+  if (qobject_cast<QDialog*>(FForm.data())) return FixedFrame;
+  return ThinBorder;
 }
 
-QRect TFormPlacement::OuterNormalRect() const {
-  const TBorder b = Border();
-  const QRect client = FForm->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
-                                               Qt::WindowFullScreen)
-                           ? FForm->normalGeometry()
-                           : FForm->geometry();
-  // The frame's top-left as the window system placed it; the size from our metrics.
-  const QPoint frameOffset = FForm->geometry().topLeft() - FForm->frameGeometry().topLeft();
-  QPoint topLeft = client.topLeft() - frameOffset;
-  if (client.isEmpty()) topLeft = FForm->pos();
-  const int w = (client.isEmpty() ? FForm->width() : client.width()) + 2 * b.Frame;
-  const int h = (client.isEmpty() ? FForm->height() : client.height()) + b.Caption + 2 * b.Frame;
-  return QRect(topLeft, QSize(w, h));
+QMargins TFormPlacement::NormalFrame() {
+  const bool normal = !(FForm->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+  // A maximized or minimized window may wear another frame than its normal one: keep the
+  // one seen while it was normal.
+  if (!FNormalFrameKnown || (normal && FForm->isVisible())) {
+    FNormalFrame = WindowFrame::Extents(FForm);
+    FNormalFrameKnown = true;
+  }
+  return FNormalFrame;
 }
 
-QSize TFormPlacement::FixedOuterSize() const {
-  const TBorder b = Border();
-  return QSize(FForm->width() + 2 * b.Frame, FForm->height() + b.Caption + 2 * b.Frame);
+QRect TFormPlacement::OuterNormalRect() {
+  const bool normal = !(FForm->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+  QRect client = normal ? FForm->geometry() : FForm->normalGeometry();
+  if (client.isEmpty()) client = FForm->geometry();
+  const QMargins m = NormalFrame();
+  return client.marginsAdded(m);
+}
+
+// Puts the frame at the outer rectangle's top-left and gives the client area the rest.
+void TFormPlacement::PlaceOuterRect(const QRect& outer) {
+  const QMargins m = WindowFrame::Extents(FForm);
+  FNormalFrame = m;
+  FNormalFrameKnown = true;
+  QRect client = outer.marginsRemoved(m);
+  if (!FSizeable) client.setSize(FForm->size());
+  // Setting the client rectangle (rather than moving the window) makes Qt ask for static
+  // gravity, so the window manager puts the client area exactly there and the frame
+  // around it, also for a window it has not framed yet.
+  FForm->setGeometry(client);
 }
 
 void TFormPlacement::StorePlacement() {
@@ -148,6 +176,11 @@ void TFormPlacement::StorePlacement() {
   TIniFile ini(IniFileName());
   ini.WriteInteger(IniSection(), QStringLiteral("FormVersion"), Version);
   WritePlacementKeys();
+  if (Options & fpActiveControl) {
+    QWidget* focus = FForm->focusWidget();
+    if (focus && focus != FForm && FForm->isAncestorOf(focus) && !focus->objectName().isEmpty())
+      ini.WriteString(IniSection(), QStringLiteral("ActiveControl"), focus->objectName());
+  }
   ini.WriteString(IniSection(), QStringLiteral("Visible"),
                   FDestroying ? QStringLiteral("1") : QStringLiteral("0"));
   if (OnSavePlacement) OnSavePlacement();
@@ -158,14 +191,10 @@ void TFormPlacement::WritePlacementKeys() {
   TIniFile ini(IniFileName());
   const QString section = IniSection();
   const Qt::WindowStates state = FForm->windowState();
-  int showCmd = SW_SHOWNORMAL;
-  int flags = 0;
-  if (state & Qt::WindowMinimized) {
-    showCmd = SW_SHOWMINIMIZED;
-    if (state & Qt::WindowMaximized) flags |= WPF_RESTORETOMAXIMIZED;
-  } else if (state & Qt::WindowMaximized) {
-    showCmd = SW_SHOWMAXIMIZED;
-  }
+  // Never minimized: the whole program minimizes together, and a window that came back
+  // minimized at the next start could not be found. It keeps the state it will restore to.
+  const int showCmd = (state & Qt::WindowMaximized) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+  const int flags = 0;
   const QRect r = OuterNormalRect();
   const QString suffix = ScreenSuffix();
   const QString minMax = FourInts(-1, -1, FMaxPos.x(), FMaxPos.y());
@@ -187,6 +216,11 @@ void TFormPlacement::LoadPlacement() {
     ReadPlacementKeys(Options & fpPosition, Options & fpState);
     FRestored = true;
     if (OnRestorePlacement) OnRestorePlacement();
+    if (Options & fpActiveControl) {
+      const QString name = ini.ReadString(IniSection(), QStringLiteral("ActiveControl"), QString());
+      QWidget* control = name.isEmpty() ? nullptr : FForm->findChild<QWidget*>(name);
+      if (control && control->isEnabled() && control->focusPolicy() != Qt::NoFocus) control->setFocus();
+    }
   }
   FRestored = true;
   UpdatePlacement();
@@ -207,7 +241,7 @@ void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
     const QString norm = readPos(QStringLiteral("NormPos"));
     const int ppi = ini.ReadInteger(section, QStringLiteral("PixelsPerInch"), PixelsPerInch());
     if ((!minMax.isEmpty() || !norm.isEmpty()) && ppi == PixelsPerInch()) {
-      const QRect cur(FForm->pos(), FixedOuterSize());
+      const QRect cur = FForm->geometry().marginsAdded(WindowFrame::Extents(FForm));
       int left = WordInt(norm, 1, cur.left());
       int top = WordInt(norm, 2, cur.top());
       int right = WordInt(norm, 3, cur.left() + cur.width());
@@ -224,12 +258,9 @@ void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
         outer.moveTo(Pull(outer.left(), outer.width(), area.left(), area.width()),
                      Pull(outer.top(), outer.height(), area.top(), area.height()));
       }
-      const TBorder b = Border();
       const bool wasMaximized = FForm->windowState() & Qt::WindowMaximized;
       if (wasMaximized) FForm->setWindowState(FForm->windowState() & ~Qt::WindowMaximized);
-      FForm->move(outer.topLeft());
-      if (FSizeable)
-        FForm->resize(outer.width() - 2 * b.Frame, outer.height() - b.Caption - 2 * b.Frame);
+      PlaceOuterRect(outer);
       if (wasMaximized) FForm->setWindowState(FForm->windowState() | Qt::WindowMaximized);
     }
   }
@@ -253,8 +284,52 @@ void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
 }
 
 void TFormPlacement::UpdatePlacement() {
+  if (!FForm) return;
+  ApplyMinMaxInfo();
+  if (FPreventResize || !FMinMaxInfo.DefaultMinMaxInfo()) return;
+  FMaxPos = QPoint(-MaxPosBorder(), -MaxPosBorder());
+}
+
+// The tracking sizes become the window's size limits (client sizes: the frame is taken
+// off); a value of 0 keeps the window's own limit.
+void TFormPlacement::ApplyMinMaxInfo() {
   if (!FForm || FPreventResize) return;
-  FMaxPos = QPoint(-Border().MaxPos, -Border().MaxPos);
+  if (FMinMaxInfo.DefaultMinMaxInfo()) {
+    if (FMinMaxApplied) {
+      FForm->setMinimumSize(FOwnMinSize);
+      FForm->setMaximumSize(FOwnMaxSize);
+      FMinMaxApplied = false;
+    }
+    return;
+  }
+  if (!FMinMaxApplied) {
+    FOwnMinSize = FForm->minimumSize();
+    FOwnMaxSize = FForm->maximumSize();
+    FMinMaxApplied = true;
+  }
+  const QMargins m = FNormalFrameKnown ? FNormalFrame : WindowFrame::Extents(FForm);
+  const int dw = m.left() + m.right();
+  const int dh = m.top() + m.bottom();
+  const TWinMinMaxInfo& i = FMinMaxInfo;
+  auto limit = [](int outer, int frame, int own) { return outer > 0 ? std::max(0, outer - frame) : own; };
+  FForm->setMinimumSize(limit(i.MinTrackWidth(), dw, FOwnMinSize.width()),
+                        limit(i.MinTrackHeight(), dh, FOwnMinSize.height()));
+  int maxW = limit(i.MaxTrackWidth(), dw, FOwnMaxSize.width());
+  int maxH = limit(i.MaxTrackHeight(), dh, FOwnMaxSize.height());
+  // The maximized size bounds the window too, so a maximized window takes that size.
+  if (i.MaxSizeWidth() > 0) maxW = std::min(maxW, limit(i.MaxSizeWidth(), dw, maxW));
+  if (i.MaxSizeHeight() > 0) maxH = std::min(maxH, limit(i.MaxSizeHeight(), dh, maxH));
+  FForm->setMaximumSize(maxW, maxH);
+}
+
+// A maximized window with a maximized position set moves its frame there.
+void TFormPlacement::ApplyMaximizedPlacement() {
+  if (!FForm || FMinMaxInfo.DefaultMinMaxInfo() || !(FForm->windowState() & Qt::WindowMaximized)) return;
+  const TWinMinMaxInfo& i = FMinMaxInfo;
+  if (i.MaxPosLeft() == 0 && i.MaxPosTop() == 0) return;
+  const QRect frame = FForm->frameGeometry();
+  const QPoint at(i.MaxPosLeft() != 0 ? i.MaxPosLeft() : frame.left(), i.MaxPosTop() != 0 ? i.MaxPosTop() : frame.top());
+  if (frame.topLeft() != at) FForm->move(at);
 }
 
 void TFormPlacement::SetPreventResize(bool value) {
@@ -295,10 +370,15 @@ bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
   try {
     switch (event->type()) {
       case QEvent::Show:
-        if (!event->spontaneous()) {
+        // Hidden without a close (to the notification area): it comes back where it was.
+        if (!event->spontaneous() && FHiddenOpen) {
+          FHiddenOpen = false;
+        } else if (!event->spontaneous()) {
           // A window whose size its own code fixed counts as not sizeable.
           if (!FFixedByUs) FSizeable = FForm->minimumSize() != FForm->maximumSize();
           if (Active) LoadPlacement();
+          // Known from here on, for a save made once the window is gone from the screen.
+          if (!FNormalFrameKnown) NormalFrame();
           if (FPreventResize) {
             // The size restored above is the one the window keeps.
             if (FFixedByUs) {
@@ -318,9 +398,15 @@ bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       case QEvent::Hide:
+        if (event->spontaneous()) break;
         // Dialogs end through accept/reject, which hide without a close request.
-        if (!event->spontaneous() && Active && !FSaved && qobject_cast<QDialog*>(FForm.data()))
+        if (Active && !FSaved && qobject_cast<QDialog*>(FForm.data()))
           StorePlacement();
+        else if (FRestored && !FSaved)
+          FHiddenOpen = true;
+        break;
+      case QEvent::WindowStateChange:
+        ApplyMaximizedPlacement();
         break;
       default:
         break;

@@ -5,11 +5,13 @@
 //
 // Keys of the section, in the order they are written: "FormVersion", "Flags", "ShowCmd",
 // "PixelsPerInch", "MinMaxPos(WxH)", "MinMaxPos", "NormPos(WxH)", "NormPos", "Visible",
-// where (WxH) is the screen size at saving time. Positions are outer window rectangles
-// (left, top, right, bottom with right and bottom exclusive); the outer size is the client
-// size plus the frame and caption of platform/Metrics.h, so a stored placement reads back
-// to the same client size whatever window manager drew the frame.
+// where (WxH) is the screen size at saving time, and "ActiveControl" with fpActiveControl.
+// Positions are outer window rectangles (left, top, right, bottom with right and bottom
+// exclusive): the client area plus the frame the window manager really drew around it
+// (none offscreen or without a window manager). Restoring puts that frame back where it
+// was, so saving and restoring again changes nothing.
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -19,7 +21,40 @@
 
 class QWidget;
 
-enum TPlacementOption { fpState = 0x1, fpPosition = 0x2 };
+enum TPlacementOption { fpState = 0x1, fpPosition = 0x2, fpActiveControl = 0x4 };
+
+// Optional size limits of a window, outer sizes and positions in pixels; 0 means not set.
+// The tracking sizes bound the window while it is resized; the maximized size and
+// position say where a maximized window goes.
+class TWinMinMaxInfo {
+public:
+  int MaxPosLeft() const { return FValues[0]; }
+  int MaxPosTop() const { return FValues[1]; }
+  int MaxSizeHeight() const { return FValues[2]; }
+  int MaxSizeWidth() const { return FValues[3]; }
+  int MaxTrackHeight() const { return FValues[4]; }
+  int MaxTrackWidth() const { return FValues[5]; }
+  int MinTrackHeight() const { return FValues[6]; }
+  int MinTrackWidth() const { return FValues[7]; }
+  void SetMaxPosLeft(int v) { Set(0, v); }
+  void SetMaxPosTop(int v) { Set(1, v); }
+  void SetMaxSizeHeight(int v) { Set(2, v); }
+  void SetMaxSizeWidth(int v) { Set(3, v); }
+  void SetMaxTrackHeight(int v) { Set(4, v); }
+  void SetMaxTrackWidth(int v) { Set(5, v); }
+  void SetMinTrackHeight(int v) { Set(6, v); }
+  void SetMinTrackWidth(int v) { Set(7, v); }
+
+  void Assign(const TWinMinMaxInfo& other);
+  bool DefaultMinMaxInfo() const;  // every value 0
+
+  // Fired when a value really changes (the owning placement re-applies the limits).
+  std::function<void()> OnChange;
+
+private:
+  void Set(int index, int value);
+  int FValues[8] = {};
+};
 
 class TFormPlacement : public QObject {
   Q_OBJECT
@@ -39,6 +74,10 @@ public:
   void SetIniFileName(const QString& value) { FIniFileName = value; }
   QString IniSection() const;
   void SetIniSection(const QString& value) { FIniSection = value; }
+
+  TWinMinMaxInfo& MinMaxInfo() { return FMinMaxInfo; }
+  const TWinMinMaxInfo& MinMaxInfo() const { return FMinMaxInfo; }
+  void SetMinMaxInfo(const TWinMinMaxInfo& value) { FMinMaxInfo.Assign(value); }
 
   // Forbids resizing and maximizing: the window keeps the size it has when shown.
   bool PreventResize() const { return FPreventResize; }
@@ -60,18 +99,18 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  struct TBorder {
-    int Frame;    // left, right and bottom edge
-    int Caption;  // title bar above the client area
-    int MaxPos;   // how far the maximized frame reaches past the screen's edge
-  };
-  TBorder Border() const;
-  QRect OuterNormalRect() const;
+  // How far the maximized frame of this kind of window reaches past the screen's edge.
+  int MaxPosBorder() const;
+  // The frame of the window in its normal state, and the outer rectangle it has there.
+  QMargins NormalFrame();
+  QRect OuterNormalRect();
+  void PlaceOuterRect(const QRect& outer);
   void ReadPlacementKeys(bool loadPosition, bool loadState);
   void WritePlacementKeys();
   void ApplyPreventResize();
   void UpdatePlacement();
-  QSize FixedOuterSize() const;
+  void ApplyMinMaxInfo();
+  void ApplyMaximizedPlacement();
 
   QPointer<QWidget> FForm;
   QString FIniFileName;
@@ -81,6 +120,12 @@ private:
   bool FSaved = false;
   bool FRestored = false;
   bool FDestroying = false;
+  bool FHiddenOpen = false;  // hidden without a close: shown again where it was
+  QMargins FNormalFrame;
+  bool FNormalFrameKnown = false;
+  TWinMinMaxInfo FMinMaxInfo;
+  QSize FOwnMinSize, FOwnMaxSize;  // the window's limits before MinMaxInfo applied
+  bool FMinMaxApplied = false;
   QPoint FMaxPos{-1, -1};
   QSize FPrevMinSize;
   QSize FPrevMaxSize;

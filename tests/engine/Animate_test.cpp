@@ -94,7 +94,7 @@ TEST_F(AnimateTest, TickIntervalComesFromAnimationSpeed) {
     const char* Text;
     int Interval;
   } cases[] = {{nullptr, 13}, {"-100", 13}, {"40", 40}, {"1", 1},       {"1000", 1000},
-               {"0", 13},     {"1001", 13}, {"-5", 13}, {"fast", 13}, {"99999999999", 13}};
+               {"0", 13},     {"1001", 1001}, {"60000", 60000}, {"-5", 13}, {"fast", 13}, {"99999999999", 13}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Text ? c.Text : "(absent)");
     const QString file = FConfig.File("speed.ini");
@@ -346,4 +346,28 @@ TEST_F(AnimateTest, TrailStaysUntilThatPartOfTheWindowRepaints) {
   FForm->repaint();
   EXPECT_TRUE(Transparent(anim.TrailImage(), second.x(), second.y()));
   anim.Stop();
+}
+
+TEST_F(AnimateTest, CardsPassUnderTheStatusBarAndNeverLeaveATrailOnIt) {
+  FForm->resize(400, 300);
+  auto* statusBar = new QWidget(FForm.get());  // the window's own control, at its foot
+  statusBar->setGeometry(0, 274, 400, 26);
+  statusBar->setAutoFillBackground(true);
+  TspAnimate anim(FConfig.File("none.ini"));
+  AddView(150, 10, 1);
+  FForm->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(FForm.get()));
+  anim.Start(1, FViews.data(), false, FForm.get());
+  while (anim.FCard) anim.Step();  // the card bounces on the floor, under the bar
+  const QImage trail = anim.TrailImage();
+  int onBar = 0, onTable = 0;
+  for (int y = 0; y < 300; ++y)
+    for (int x = 0; x < 400; ++x) (y >= 274 ? onBar : onTable) += Transparent(trail, x, y) ? 0 : 1;
+  EXPECT_EQ(onBar, 0);
+  EXPECT_GT(onTable, 0);
+  // A new deal repaints the table and the bar repaints itself: no card pixel is left on it.
+  FForm->repaint();
+  statusBar->repaint();
+  const QImage shot = FForm->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(200, 290), statusBar->palette().color(QPalette::Window));
 }

@@ -402,6 +402,28 @@ TEST_F(PileDragTest, OverlayShowsTheCardsAndTheAcceptMarkAtTheGrabPoint) {
   EXPECT_FALSE(overlay->isVisible());
 }
 
+TEST_F(PileDragTest, ThePointerIsHiddenWhileTheDragImageCarriesTheMark) {
+  SetUpTable();
+  AcceptDrops(FTarget);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  Press(FSource, QPoint(40, 50));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "a press alone is no drag";
+  MoveTo(FSource, QPoint(45, 60));
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
+  MoveTo(FTarget, QPoint(40, 40));
+  Release(FTarget, QPoint(40, 40));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "back on drop";
+
+  // A drag that ends without a drop gives the pointer back too.
+  Press(FTarget, QPoint(40, 60));
+  MoveTo(FTarget, QPoint(45, 70));
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  FTarget->hide();
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  Release(FTarget, QPoint(45, 70));
+}
+
 TEST_F(PileDragTest, ViewHiddenDuringADragTakesItsCardsHome) {
   SetUpTable();
   Press(FSource, QPoint(40, 50));

@@ -109,4 +109,30 @@ TEST_F(PellamyWindowTest, MinimizeToTrayNeverHidesWithoutATray) {
   EXPECT_TRUE(FMain.isVisible());
 }
 
+TEST_F(PellamyWindowTest, TheProgramMinimizesAndComesBackAsOne) {
+  auto* klondike = static_cast<TStandInGame*>(GameWindows::Create(Klondike, 1));
+  auto* spider = static_cast<TStandInGame*>(GameWindows::Create(Spider, 1));
+  FMain.show();
+  klondike->show();
+  spider->showMaximized();
+
+  FMain.MinimizeApplication();
+  for (QWidget* w : {static_cast<QWidget*>(&FMain), static_cast<QWidget*>(klondike), static_cast<QWidget*>(spider)})
+    EXPECT_TRUE(w->isMinimized());
+
+  // Restoring any one of them (here a game window, from the task bar) brings back all,
+  // each in the state it had.
+  klondike->showNormal();
+  EXPECT_FALSE(FMain.isMinimized());
+  EXPECT_FALSE(spider->isMinimized());
+  EXPECT_TRUE(spider->isMaximized());
+  EXPECT_FALSE(FMain.ApplicationMinimized());
+
+  // And through the main window.
+  FMain.MinimizeApplication();
+  FMain.showNormal();
+  EXPECT_FALSE(klondike->isMinimized());
+  EXPECT_TRUE(spider->isMaximized() && !spider->isMinimized());
+}
+
 }  // namespace

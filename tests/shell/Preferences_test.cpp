@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QSlider>
+
 #include <QBuffer>
 #include <QImage>
 #include <QKeyEvent>
@@ -227,6 +229,27 @@ TEST_F(PreferencesTest, NumbersOutsideTheirChoicesTakeTheDefault) {
   EXPECT_EQ(Key("CardSize"), "2");
   EXPECT_EQ(dlg.FBackgroundIndex, 1);
   EXPECT_EQ(dlg.FGradientIndex, 0);
+}
+
+TEST_F(PreferencesTest, AutoplaySpeedIsClampedToTheSliderAndWrittenFromIt) {
+  for (const auto& [text, speed] : {std::pair{"-5", 0}, {"99999", 200}, {"120", 120}}) {
+    SCOPED_TRACE(text);
+    WriteIni(QByteArray("AutoplaySpeed=") + text + "\r\n");
+    TPreferencesDlg dlg(Ini());
+    EXPECT_EQ(dlg.FAutoplaySpeed, speed);
+    EXPECT_EQ(dlg.GetAutoplayDelay(), speed);
+    dlg.show();
+    dlg.close();
+    EXPECT_EQ(Key("AutoplaySpeed"), QString::number(speed));
+  }
+  // What is written on closing is the slider's position.
+  TPreferencesDlg dlg(Ini());
+  dlg.show();
+  dlg.SpeedSlider->setValue(30);
+  dlg.FAutoplaySpeed = 500;  // not where the value comes from
+  dlg.accept();
+  EXPECT_EQ(dlg.FAutoplaySpeed, 30);
+  EXPECT_EQ(Key("AutoplaySpeed"), "30");
 }
 
 TEST_F(PreferencesTest, CustomBackNineWithoutItsPictureFallsBackToTheFirstBack) {

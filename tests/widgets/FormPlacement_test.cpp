@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
 
@@ -68,9 +70,10 @@ TEST_F(FormPlacementTest, CloseWritesTheKeysInOrder) {
       "PixelsPerInch=" + ppi.toLatin1() + "\r\n"
       "MinMaxPos(1024x768)=-1,-1,-4,-4\r\n"
       "MinMaxPos=-1,-1,-4,-4\r\n"
-      // 672 + 2 x 4 wide, 491 + 19 + 2 x 4 high, from the frame's top-left.
-      "NormPos(1024x768)=100,50,780,568\r\n"
-      "NormPos=100,50,780,568\r\n"
+      // The outer rectangle: the client area and the offscreen platform's 2-pixel frame,
+      // from the frame's top-left.
+      "NormPos(1024x768)=100,50,776,545\r\n"
+      "NormPos=100,50,776,545\r\n"
       "Visible=0\r\n";
   EXPECT_EQ(ReadFileBytes(Ini()), expected);
 }
@@ -86,7 +89,7 @@ TEST_F(FormPlacementTest, PlacementComesBackAtTheNextShow) {
     ASSERT_TRUE(w.close());
   }
   EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "ShowCmd", ""), "3");
-  EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "NormPos", ""), "40,30,548,357");
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "NormPos", ""), "40,30,544,334");
 
   TGameWindow again;
   Attach(again, "Klondike");
@@ -101,7 +104,7 @@ TEST_F(FormPlacementTest, PlacementComesBackAtTheNextShow) {
 
 TEST_F(FormPlacementTest, TheKeyForThisScreenSizeWinsOverThePlainOne) {
   WriteFileBytes(Ini(), "[Yukon]\r\nPixelsPerInch=" + QByteArray::number(CurrentPpi()) +
-                            "\r\nNormPos(1024x768)=10,20,418,347\r\nNormPos=300,200,708,527\r\n");
+                            "\r\nNormPos(1024x768)=10,20,414,324\r\nNormPos=300,200,704,504\r\n");
   TGameWindow w;
   Attach(w, "Yukon");
   w.show();
@@ -150,7 +153,7 @@ TEST_F(FormPlacementTest, AWindowOfFixedSizeTakesOnlyThePosition) {
   EXPECT_EQ(w.size(), QSize(336, 306));
   ASSERT_TRUE(w.close());
   // A fixed frame is three pixels wide.
-  EXPECT_EQ(TIniFile(Ini()).ReadString("MainWindow", "NormPos", ""), "10,20,352,351");
+  EXPECT_EQ(TIniFile(Ini()).ReadString("MainWindow", "NormPos", ""), "10,20,350,330");
   EXPECT_EQ(TIniFile(Ini()).ReadString("MainWindow", "MinMaxPos", ""), "-1,-1,-1,-1");
 }
 
@@ -177,7 +180,7 @@ TEST_F(FormPlacementTest, DestroyWithoutCloseSavesAsVisible) {
     w.show();
   }
   EXPECT_EQ(TIniFile(Ini()).ReadString("Spider", "Visible", ""), "1");
-  EXPECT_EQ(TIniFile(Ini()).ReadString("Spider", "NormPos", ""), "5,6,313,233");
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Spider", "NormPos", ""), "5,6,309,210");
 
   // Never shown, never restored: nothing to save.
   { TGameWindow w; Attach(w, "Golf"); }
@@ -188,12 +191,12 @@ TEST_F(FormPlacementTest, PositionsOffTheScreenAreBroughtBack) {
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   const QByteArray ppi = QByteArray::number(CurrentPpi());
   {
-    WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=5000,4000,5408,4327\r\n");
+    WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=5000,4000,5404,4304\r\n");
     TGameWindow w;
     Attach(w, "Golf");
     w.show();
     EXPECT_EQ(w.size(), QSize(400, 300));
-    EXPECT_TRUE(area.contains(QRect(w.pos(), QSize(408, 327)))) << w.pos().x() << "," << w.pos().y();
+    EXPECT_TRUE(area.contains(QRect(w.pos(), w.size()))) << w.pos().x() << "," << w.pos().y();
   }
   {
     WriteFileBytes(Ini(), "[Golf]\r\nPixelsPerInch=" + ppi + "\r\nNormPos=-3000,-2000,-2592,-1673\r\n");
@@ -236,6 +239,99 @@ TEST_F(FormPlacementTest, PreventResizeFixesTheSizeAndDropsTheMaximizeButton) {
   // A dialog ends through accept(), without a close request; its placement is kept.
   peek.accept();
   EXPECT_EQ(TIniFile(Ini()).ReadString("FTPeekDialog", "Visible", ""), "0");
+}
+
+TEST_F(FormPlacementTest, AMinimizedWindowIsStoredInTheStateItWillRestoreTo) {
+  for (bool maximized : {false, true}) {
+    SCOPED_TRACE(maximized);
+    {
+      TGameWindow w;
+      Attach(w, "Klondike");
+      w.resize(300, 200);
+      w.move(20, 30);
+      w.show();
+      if (maximized) w.showMaximized();
+      w.showMinimized();
+      ASSERT_TRUE(w.close());
+    }
+    // A window that came back minimized at the next start could not be found.
+    EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "ShowCmd", ""), maximized ? "3" : "1");
+    EXPECT_EQ(TIniFile(Ini()).ReadString("Klondike", "NormPos", ""), "20,30,324,234");
+    TGameWindow again;
+    Attach(again, "Klondike");
+    again.show();
+    EXPECT_FALSE(again.isMinimized());
+    EXPECT_EQ(again.isMaximized(), maximized);
+  }
+}
+
+TEST_F(FormPlacementTest, MinMaxInfoLimitsTheWindowAndClearingItGivesTheOwnLimitsBack) {
+  TGameWindow w;
+  TFormPlacement* p = Attach(w, "Golf");
+  w.setMinimumSize(50, 40);
+  TWinMinMaxInfo limits;
+  limits.SetMinTrackWidth(200);
+  limits.SetMaxTrackWidth(600);
+  limits.SetMaxTrackHeight(450);
+  p->SetMinMaxInfo(limits);
+  w.show();
+  // Outer sizes: the client area is smaller by the 2-pixel frame on each side; a value
+  // left at 0 keeps the window's own limit.
+  EXPECT_EQ(w.minimumSize(), QSize(196, 40));
+  EXPECT_EQ(w.maximumSize(), QSize(596, 446));
+  w.resize(1000, 10);
+  EXPECT_EQ(w.size(), QSize(596, 40));
+  // The maximized size bounds the window as well.
+  p->MinMaxInfo().SetMaxSizeHeight(300);
+  EXPECT_EQ(w.maximumSize(), QSize(596, 296));
+  p->SetMinMaxInfo(TWinMinMaxInfo());
+  EXPECT_TRUE(p->MinMaxInfo().DefaultMinMaxInfo());
+  EXPECT_EQ(w.minimumSize(), QSize(50, 40));
+  EXPECT_EQ(w.maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+TEST_F(FormPlacementTest, ActiveControlIsStoredAndFocusedAgainOnlyWithItsOption) {
+  auto build = [](QWidget& form) {
+    for (const char* name : {"First", "Second"}) {
+      auto* edit = new QLineEdit(&form);
+      edit->setObjectName(name);
+    }
+    auto* label = new QLabel("no focus", &form);
+    label->setObjectName("Label");
+  };
+  {
+    TGameWindow w;
+    build(w);
+    TFormPlacement* p = Attach(w, "Dialog");
+    p->Options |= fpActiveControl;
+    w.show();
+    w.activateWindow();
+    w.findChild<QWidget*>("Second")->setFocus();
+    ASSERT_TRUE(w.close());
+  }
+  EXPECT_EQ(TIniFile(Ini()).ReadString("Dialog", "ActiveControl", ""), "Second");
+  {
+    TGameWindow w;
+    build(w);
+    TFormPlacement* p = Attach(w, "Dialog");
+    p->Options |= fpActiveControl;
+    w.show();
+    EXPECT_EQ(w.focusWidget(), w.findChild<QWidget*>("Second"));
+  }
+  // A name that cannot take the focus is passed over; without the option nothing is read.
+  TIniFile(Ini()).WriteString("Dialog", "ActiveControl", "Label");
+  TGameWindow w;
+  build(w);
+  TFormPlacement* p = Attach(w, "Dialog");
+  p->Options |= fpActiveControl;
+  w.show();
+  EXPECT_NE(w.focusWidget(), w.findChild<QWidget*>("Label"));
+  TIniFile(Ini()).WriteString("Other", "ActiveControl", "Second");
+  TGameWindow plain;
+  build(plain);
+  Attach(plain, "Other");
+  plain.show();
+  EXPECT_NE(plain.focusWidget(), plain.findChild<QWidget*>("Second"));
 }
 
 TEST(NthWord, BlanksAndCommasSeparateWords) {

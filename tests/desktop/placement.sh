@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# Window placement, minimize/restore and the tray icon under a real X server and window
+# manager (Xvfb with openbox), driven with wmctrl and xdotool.
+#
+#   placement.sh <path of the pellamy executable>
+#
+# Runs the program several times with a fresh settings folder and checks that windows
+# come back exactly where they were left (frame for frame, also after a maximized run),
+# that the program minimizes and restores as one, that a game window closed while
+# minimized comes back normal, and that "Minimize to Tray" puts a visible icon into an
+# XEmbed tray (trayer) whose double click brings the windows back.
+set -uo pipefail
+
+APP=${1:?usage: placement.sh <pellamy executable>}
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/pellamy-desktop.XXXXXX")
+PIDS=()
+APP_PID=""
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "-- $*"; }
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+for tool in Xvfb openbox xdotool wmctrl trayer xwininfo xprop import convert; do
+  command -v "$tool" >/dev/null || fail "'$tool' is not installed (run scripts/install-deps.sh)"
+done
+[ -x "$APP" ] || fail "no program at $APP"
+
+# ---- X server on a free display (Xvfb picks it), then the window manager -------------
+exec 3>"$WORK/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+PIDS+=($!)
+exec 3>&-
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+[ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+export DISPLAY=":$(head -1 "$WORK/display")"
+note "Xvfb on $DISPLAY"
+
+openbox >"$WORK/openbox.log" 2>&1 &
+PIDS+=($!)
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+  fail "openbox did not start: $(cat "$WORK/openbox.log")"
+
+# ---- the program ----------------------------------------------------------------------
+export XDG_CONFIG_HOME="$WORK/config"
+INI="$XDG_CONFIG_HOME/Orrindale/Pellamy.ini"
+mkdir -p "$(dirname "$INI")"
+# No tip of the day to answer; Klondike (list index 16) opens at start with large cards.
+printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=16\r\nCardSize=1\r\nDisableSound=1\r\n' >"$INI"
+
+MAIN="" GAME=""
+wait_for() {  # wait_for <what> <command...>: retries for up to 5 s
+  local what=$1; shift
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.05; done
+  fail "timed out waiting for $what"
+}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+both_shown() { MAIN=$(visible '^Pellamy!$'); GAME=$(visible '^Klondike'); [ -n "$MAIN" ] && [ -n "$GAME" ]; }
+start_app() {
+  "$APP" >>"$WORK/app.log" 2>&1 &
+  APP_PID=$!
+  wait_for "the main window and the Klondike window" both_shown
+  sleep 0.3  # the window manager's last configure
+}
+quit_app() {  # closes the main window as the player would: its close button
+  wmctrl -i -c "$MAIN"
+  for _ in $(seq 200); do kill -0 "$APP_PID" 2>/dev/null || break; sleep 0.05; done
+  kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end after its main window was closed"
+  wait "$APP_PID" || fail "the program ended with an error: $(tail -5 "$WORK/app.log")"
+  APP_PID=""
+}
+frame_of() {  # the frame's top-left corner: client position less the frame extents
+  local id=$1 ax ay l r t b
+  ax=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+  ay=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+  IFS=', ' read -r l r t b <<<"$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //')"
+  echo "$((ax - l)),$((ay - t))"
+}
+has_state() { xprop -id "$1" _NET_WM_STATE | grep -q "$2"; }
+key() { tr -d '\r' <"$INI" | awk -v s="[$1]" -v k="$2" '$0 == s {f = 1; next} /^\[/ {f = 0} f && index($0, k "=") == 1 {print substr($0, length(k) + 2); exit}'; }
+keys() { echo "$(key MainWindow NormPos) $(key MainWindow 'NormPos(1280x1024)') $(key Klondike NormPos) $(key Klondike 'NormPos(1280x1024)')"; }
+expect_frames() {
+  local main game
+  main=$(frame_of "$MAIN"); game=$(frame_of "$GAME")
+  note "run $1: main window frame at $main, Klondike frame at $game"
+  [ "$main" = "99,100" ] || fail "run $1: the main window's frame is at $main, not where it was left (99,100)"
+  [ "$game" = "100,300" ] || fail "run $1: the Klondike window's frame is at $game, not where it was left (100,300)"
+}
+
+# Run 1: the player moves both windows (by their frames) and quits.
+start_app
+wmctrl -i -r "$MAIN" -e 1,99,100,-1,-1
+wmctrl -i -r "$GAME" -e 1,100,300,-1,-1
+sleep 0.3
+expect_frames 1
+quit_app
+KEYS=$(keys)
+note "saved: $KEYS"
+[ "$(key MainWindow NormPos | cut -d, -f1,2)" = "99,100" ] || fail "[MainWindow] NormPos is $(key MainWindow NormPos), not the frame's 99,100,..."
+[ "$(key Klondike NormPos | cut -d, -f1,2)" = "100,300" ] || fail "[Klondike] NormPos is $(key Klondike NormPos), not the frame's 100,300,..."
+
+# Run 2: everything is back where it was; the game window is closed maximized.
+start_app
+expect_frames 2
+wmctrl -i -r "$GAME" -b add,maximized_vert,maximized_horz
+wait_for "the Klondike window to maximize" has_state "$GAME" _NET_WM_STATE_MAXIMIZED_HORZ
+sleep 0.3
+quit_app
+[ "$(keys)" = "$KEYS" ] || fail "run 2 moved the saved positions: $KEYS became $(keys)"
+[ "$(key Klondike ShowCmd)" = 3 ] || fail "a game window closed maximized saved ShowCmd=$(key Klondike ShowCmd)"
+
+# Run 3: the game window comes back maximized, and restores to its old place. Minimizing
+# it takes the whole program down; restoring the main window brings the game back. Then
+# the program is quit while minimized.
+start_app
+has_state "$GAME" _NET_WM_STATE_MAXIMIZED_HORZ || fail "run 3: the Klondike window closed maximized did not come back maximized"
+wmctrl -i -r "$GAME" -b remove,maximized_vert,maximized_horz
+wait_for "the Klondike window to leave its maximized state" bash -c "! xprop -id $GAME _NET_WM_STATE | grep -q MAXIMIZED"
+sleep 0.3
+expect_frames 3
+xdotool windowminimize "$GAME"
+wait_for "the main window to go down with the game" has_state "$MAIN" _NET_WM_STATE_HIDDEN
+has_state "$GAME" _NET_WM_STATE_HIDDEN || fail "the minimized Klondike window is not minimized"
+wmctrl -i -a "$MAIN"
+wait_for "the Klondike window to come back with the main window" bash -c "! xprop -id $GAME _NET_WM_STATE | grep -q HIDDEN"
+has_state "$MAIN" _NET_WM_STATE_HIDDEN && fail "the restored main window is still minimized"
+sleep 0.3
+xdotool windowminimize "$MAIN"
+wait_for "the Klondike window to go down with the main window" has_state "$GAME" _NET_WM_STATE_HIDDEN
+quit_app
+[ "$(keys)" = "$KEYS" ] || fail "run 3 moved the saved positions: $KEYS became $(keys)"
+[ "$(key Klondike ShowCmd)" = 1 ] || fail "a game window closed minimized saved ShowCmd=$(key Klondike ShowCmd), not its normal state"
+
+# Run 4: the game window closed while minimized comes back normal, in its place.
+start_app
+has_state "$GAME" _NET_WM_STATE_HIDDEN && fail "run 4: the Klondike window came back minimized"
+expect_frames 4
+quit_app
+[ "$(keys)" = "$KEYS" ] || fail "run 4 moved the saved positions: $KEYS became $(keys)"
+
+# Run 5: "Minimize to Tray" with an XEmbed tray running.
+sed -i 's/^\[Preferences\]\r$/[Preferences]\r\nMinimizeToTray=1\r/' "$INI"
+trayer --edge top --align right --widthtype pixel --width 96 --height 32 \
+  --transparent false --tint 0x000000 >"$WORK/trayer.log" 2>&1 &
+PIDS+=($!)
+tray_panel() { xwininfo -root -tree | awk '/"panel": \("panel" "trayer"\)/ {print $1; exit}'; }
+has_panel() { [ -n "$(tray_panel)" ]; }
+wait_for "trayer's panel" has_panel
+start_app
+expect_frames 5
+xdotool windowminimize "$MAIN"
+tray_icon() { xwininfo -id "$(tray_panel)" -tree | awk '/"Pellamy!"/ {print $1; exit}'; }
+has_icon() { [ -n "$(tray_icon)" ]; }
+wait_for "an icon in the tray" has_icon
+hidden() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+wait_for "the main window to leave the screen" hidden '^Pellamy!$'
+wait_for "the Klondike window to leave the screen" hidden '^Klondike'
+wmctrl -l | grep -q -e 'Pellamy!$' -e 'Klondike' && fail "a window minimized to the tray is still in the window list: $(wmctrl -l)"
+sleep 0.5  # the icon's first paint
+ICON=$(tray_icon)
+import -window "$ICON" "$WORK/icon.png" 2>/dev/null || fail "could not grab the tray icon"
+COLOURS=$(convert "$WORK/icon.png" -format %k info:)
+note "tray icon $ICON: $(convert "$WORK/icon.png" -format '%wx%h' info:), $COLOURS colours"
+[ "$COLOURS" -ge 8 ] || fail "the tray icon is blank ($COLOURS colours)"
+eval "$(xdotool getwindowgeometry --shell "$ICON")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+sleep 0.2
+xdotool click --repeat 2 --delay 60 1
+wait_for "the windows to come back from the tray" both_shown
+[ -z "$(tray_icon)" ] || fail "the tray icon stayed after the windows came back"
+sleep 0.3
+expect_frames 5
+quit_app
+[ "$(keys)" = "$KEYS" ] || fail "run 5 moved the saved positions: $KEYS became $(keys)"
+
+echo "PASS"
