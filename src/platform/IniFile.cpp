@@ -566,7 +566,7 @@ public:
                      O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (FHandle < 0) return;
     const auto deadline = std::chrono::steady_clock::now() + LockWait;
-    auto pause = std::chrono::microseconds(200);
+    auto pause = std::chrono::microseconds(50);
     while (::flock(FHandle, LOCK_EX | LOCK_NB) != 0) {
       if ((errno != EWOULDBLOCK && errno != EINTR) || !wait || std::chrono::steady_clock::now() >= deadline) {
         FBusy = errno == EWOULDBLOCK || errno == EINTR;
@@ -575,7 +575,7 @@ public:
         return;
       }
       std::this_thread::sleep_for(pause);
-      pause = std::min(pause * 2, std::chrono::microseconds(10000));
+      pause = std::min(pause * 2, std::chrono::microseconds(1000));
     }
     FHeld = true;
   }
