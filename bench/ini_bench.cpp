@@ -41,7 +41,7 @@ QByteArray SettingsFile(qint64 size) {
 }
 
 // A settings file of the given size, as a file from an earlier session: a file changed
-// within the last two seconds is read again at every access, since a change in the same
+// within the last second is read again at every access, since a change in the same
 // clock tick could keep its time stamps.
 struct TBenchFile {
   explicit TBenchFile(qint64 size) : Path(Dir.filePath("Pellamy.ini")) {
@@ -49,7 +49,7 @@ struct TBenchFile {
     f.open(QIODevice::WriteOnly);
     f.write(SettingsFile(size));
     f.close();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
   }
   // Changes the file's time stamps, so the next read parses it again.
   void Touch() const { utimensat(AT_FDCWD, QFile::encodeName(Path).constData(), nullptr, 0); }

@@ -433,10 +433,12 @@ QString OneLine(QString s) {
 
 // Larger files are not settings this program wrote; they are refused, not loaded.
 constexpr qint64 MaxSettingsBytes = 512LL * 1024 * 1024;
-// Time stamps of files may be this coarse (and other machines' clocks this far apart on a
-// network folder): a file changed less than this before it was read may change again
-// with the same stamp.
-constexpr qint64 StampGrainNs = 2'000'000'000;
+// Time stamps of files may be this coarse (whole seconds on some file systems): a file
+// changed less than this before it was read may change again with the same stamps.
+// Copies of this program always write a new file, which the open descriptor of the
+// cached one keeps from getting its inode number; only writers that change the file in
+// place are left to the stamps.
+constexpr qint64 StampGrainNs = 1'000'000'000;
 // A copy that holds the settings lock longer than this is stuck; the write gives up.
 constexpr auto LockWait = std::chrono::seconds(5);
 

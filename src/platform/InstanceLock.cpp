@@ -1,27 +1,17 @@
 #include "platform/InstanceLock.h"
 
-#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// The runtime folder when it is usable; else a private folder in the temporary folder,
-// made for this user only, so that nobody else can plant the name there.
-QString LockFolder() {
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QDir(runtime).exists()) return runtime;
-  const QString folder = QDir::tempPath() + QStringLiteral("/pellamy-") + QString::number(::getuid());
-  const QByteArray name = QFile::encodeName(folder);
-  ::mkdir(name.constData(), 0700);
-  struct stat st {};
-  if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) return QString();
-  return folder;
-}
+// $XDG_RUNTIME_DIR; without it, the private folder Qt makes for this user in the
+// temporary folder (checked to be the user's own, mode 0700).
+QString LockFolder() { return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation); }
 
 }  // namespace
 

@@ -312,7 +312,7 @@ TEST_F(IniFileTest, ACachedReadFollowsEveryChangeOnDisk) {
 
   // Once the file has rested long enough for its stamps to be trusted, reads come from
   // memory; changes whose modification time is put back to what it was are still seen.
-  std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
   struct stat before {};
   ASSERT_EQ(stat(QFile::encodeName(Path).constData(), &before), 0);
   EXPECT_EQ(Read("S", "K"), "3333");
