@@ -2,6 +2,8 @@
 # Start-up figures: time from launching pellamy under Xvfb with an empty settings folder
 # until its main window is mapped (median of several runs), and its resident memory three
 # seconds later. Usage: bench/startup.sh [path-to-pellamy] [runs]
+# SETTINGS=<file> starts every run with a copy of that settings file instead (for example
+# a 50 MiB one); the copy rests two seconds first, as a file from an earlier session.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/src/app/pellamy}
@@ -19,6 +21,11 @@ times=()
 rss=""
 for run in $(seq "$runs"); do
   config=$(mktemp -d)
+  if [ -n "${SETTINGS:-}" ]; then
+    mkdir -p "$config/Orrindale"
+    cp "$SETTINGS" "$config/Orrindale/Pellamy.ini"
+    sleep 2
+  fi
   start=$(date +%s%N)
   XDG_CONFIG_HOME=$config "$binary" >/dev/null 2>&1 &
   pid=$!

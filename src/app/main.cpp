@@ -4,7 +4,10 @@
 #include <exception>
 
 #include "app/GameFactories.h"
+#include "platform/IniFile.h"
+#include "platform/InstanceLock.h"
 #include "platform/Metrics.h"
+#include "platform/Paths.h"
 #include "platform/Prompts.h"
 #include "shell/Startup.h"
 
@@ -34,12 +37,16 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The named lock "Pellamy", held while the program runs; a second copy starts all the same.
+  const TInstanceLock instanceLock;
   TPellamyApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pellamy!"));
   // The program ends when the main window closes, not when its last window hides.
   QApplication::setQuitOnLastWindowClosed(false);
   QApplication::setFont(Metrics::ArialFont(12));
   RegisterGameWindows();
+  // Temporaries of saves that a killed copy left beside the settings file.
+  RemoveStraySaveFiles(Paths::SettingsFilePath());
 
   try {
     TLongLivedWindows windows = CreateLongLivedWindows();

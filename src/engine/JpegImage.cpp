@@ -1,6 +1,6 @@
 #include "engine/JpegImage.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -10,11 +10,15 @@
 
 #include <jpeglib.h>
 
+#include "platform/SafeFile.h"
+
 namespace {
 
 // Pictures beyond this many pixels are refused before any memory is taken: a damaged
 // header can claim 65535 x 65535.
 constexpr long long MaxPixels = 100LL * 1000 * 1000;
+// Picture files beyond this size are not read at all.
+constexpr qint64 MaxPictureFileBytes = 256LL * 1024 * 1024;
 
 struct TJpegErrorManager {
   jpeg_error_mgr Pub;
@@ -102,15 +106,20 @@ QImage DecodeJpegImage(const QByteArray& data) {
 }
 
 QImage LoadJpegImage(const QString& fileName) {
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return DecodeJpegImage(file.readAll());
+  const std::optional<QByteArray> data = ReadRegularFile(fileName, MaxPictureFileBytes);
+  return data ? DecodeJpegImage(*data) : QImage();
 }
 
 QImage LoadPictureFile(const QString& fileName) {
   const QString suffix = QFileInfo(fileName).suffix().toLower();
   if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return LoadJpegImage(fileName);
-  QImageReader reader(fileName);
+  // Read through the bounded, non-blocking reader; the reader is chosen by the
+  // extension first and by the content after, as it would be for the file itself.
+  std::optional<QByteArray> data = ReadRegularFile(fileName, MaxPictureFileBytes);
+  if (!data || data->isEmpty()) return {};
+  QBuffer buffer(&*data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, suffix.toLatin1());
   QImage image = reader.read();
   if (image.isNull()) return {};
   return image.convertToFormat(QImage::Format_RGB32);

@@ -14,5 +14,6 @@ QImage DecodeJpegImage(const QByteArray& data);
 QImage LoadJpegImage(const QString& fileName);
 
 // Reads a picture file by its extension: ".jpg"/".jpeg" (any case) through the decoder
-// above, every other name through QImage ("BMP", "GIF"). Null on any failure.
+// above, every other name through QImage ("BMP", "GIF"). Null on any failure, and at
+// once for anything but a regular file of at most 256 MiB (a FIFO, a device, a folder).
 QImage LoadPictureFile(const QString& fileName);

@@ -1,10 +1,30 @@
 #include "platform/IniFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "platform/SafeFile.h"
 
 namespace {
 
@@ -21,7 +41,7 @@ constexpr char16_t Cp1252High[32] = {
 
 namespace Cp1252 {
 
-QString Decode(const QByteArray& bytes) {
+QString Decode(QByteArrayView bytes) {
   QString text;
   text.resize(bytes.size());
   QChar* out = text.data();
@@ -105,14 +125,7 @@ bool TryStrToInt(const QString& text, int& value) {
 
 namespace {
 
-// One line of the file without its ending, and the ending ("\r\n", "\n" or "" for a last
-// line without one).
-struct TLine {
-  QString Text;
-  QString Ending;
-};
-
-enum class TLineKind { Blank, Comment, Section, Key, Other };
+enum class TLineKind : quint8 { Blank, Comment, Section, Key, Other };
 
 struct TParsed {
   TLineKind Kind = TLineKind::Other;
@@ -122,17 +135,34 @@ struct TParsed {
 
 // Blanks as the profile calls see them: ASCII white space only, so a no-break space
 // (0xA0) at either end of a value is kept.
-bool IsBlank(QChar c) {
-  const char16_t u = c.unicode();
-  return u == ' ' || u == '\t' || u == '\r' || u == '\n' || u == '\v' || u == '\f';
-}
+bool IsBlank(char16_t u) { return u == ' ' || u == '\t' || u == '\r' || u == '\n' || u == '\v' || u == '\f'; }
 
 QString Trim(const QString& s) {
   qsizetype b = 0;
   qsizetype e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
+  while (b < e && IsBlank(s[b].unicode())) ++b;
+  while (e > b && IsBlank(s[e - 1].unicode())) --e;
   return s.mid(b, e - b);
+}
+
+QByteArrayView Trim(QByteArrayView s) {
+  qsizetype b = 0;
+  qsizetype e = s.size();
+  while (b < e && IsBlank(char16_t(uchar(s[b])))) ++b;
+  while (e > b && IsBlank(char16_t(uchar(s[e - 1])))) --e;
+  return s.sliced(b, e - b);
+}
+
+// What a line is, from its bytes. Every character that decides it is ASCII, which the
+// code page keeps as it is.
+TLineKind KindOf(QByteArrayView line) {
+  const QByteArrayView t = Trim(line);
+  if (t.isEmpty()) return TLineKind::Blank;
+  if (t[0] == ';') return TLineKind::Comment;
+  // A header without its closing bracket is no header (and no key either).
+  if (t[0] == '[') return t.contains(']') ? TLineKind::Section : TLineKind::Other;
+  const qsizetype eq = t.indexOf('=');
+  return eq > 0 ? TLineKind::Key : TLineKind::Other;  // no '=' or no name
 }
 
 TParsed ParseLine(const QString& text) {
@@ -143,14 +173,13 @@ TParsed ParseLine(const QString& text) {
   } else if (t.startsWith(QLatin1Char(';'))) {
     p.Kind = TLineKind::Comment;
   } else if (t.startsWith(QLatin1Char('['))) {
-    // A header without its closing bracket is no header (and no key either).
     const qsizetype close = t.lastIndexOf(QLatin1Char(']'));
     if (close < 0) return p;
     p.Kind = TLineKind::Section;
     p.Name = Trim(t.mid(1, close - 1));
   } else {
     const qsizetype eq = t.indexOf(QLatin1Char('='));
-    if (eq <= 0) return p;  // no '=' or no name
+    if (eq <= 0) return p;
     p.Kind = TLineKind::Key;
     p.Name = Trim(t.left(eq));
     QString v = Trim(t.mid(eq + 1));
@@ -161,80 +190,68 @@ TParsed ParseLine(const QString& text) {
   return p;
 }
 
-bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Names compare as the profile calls compare them: character by character, case folded.
+QString Fold(const QString& name) {
+  QString folded = name;
+  for (QChar& c : folded) c = QChar(QChar::toCaseFolded(c.unicode()));
+  return folded;
+}
 
-class TIniText {
+// One line of the file: where its text starts in the file's bytes, its length without the
+// ending, and the ending ("\r\n", "\n", or none for a last line without one).
+struct TLineRef {
+  qsizetype Start = 0;
+  qsizetype Length = 0;
+  quint8 EndLength = 0;
+  TLineKind Kind = TLineKind::Other;
+};
+
+// The file as bytes with an index of its lines, its sections and (built when first asked)
+// the keys of each section, so that finding a key does not walk the file.
+class TIniDocument {
 public:
-  // False when the file exists but cannot be read.
-  bool Load(const QString& fileName) {
-    QFile f(fileName);
-    if (!f.exists()) return true;
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QString text = Cp1252::Decode(f.readAll());
+  void Assign(QByteArray bytes) {
+    FBytes = std::move(bytes);
+    FLines.clear();
+    const char* d = FBytes.constData();
+    const qsizetype n = FBytes.size();
     qsizetype start = 0;
-    while (start < text.size()) {
-      const qsizetype nl = text.indexOf(QLatin1Char('\n'), start);
-      TLine line;
-      if (nl < 0) {
-        line.Text = text.mid(start);
-        start = text.size();
+    while (start < n) {
+      TLineRef line;
+      line.Start = start;
+      const auto* nl = static_cast<const char*>(std::memchr(d + start, '\n', size_t(n - start)));
+      if (!nl) {
+        line.Length = n - start;
+        start = n;
       } else {
-        qsizetype end = nl;
-        if (end > start && text[end - 1] == QLatin1Char('\r')) --end;
-        line.Text = text.mid(start, end - start);
-        line.Ending = text.mid(end, nl + 1 - end);
-        start = nl + 1;
+        const qsizetype at = nl - d;
+        qsizetype end = at;
+        if (end > start && d[end - 1] == '\r') --end;
+        line.Length = end - start;
+        line.EndLength = quint8(at + 1 - end);
+        start = at + 1;
       }
-      FLines.push_back(std::move(line));
+      line.Kind = KindOf(View(line));
+      FLines.push_back(line);
     }
-    return true;
+    FChanged = false;
+    Reindex();
   }
 
-  QByteArray Bytes() const {
-    QString text;
-    for (const TLine& l : FLines) {
-      text += l.Text;
-      text += l.Ending;
-    }
-    return Cp1252::Encode(text);
-  }
-
-  // The line ending the file already uses; a new file gets the Windows one.
-  QString Ending() const {
-    for (const TLine& l : FLines)
-      if (!l.Ending.isEmpty()) return l.Ending;
-    return QStringLiteral("\r\n");
-  }
+  const QByteArray& Bytes() const { return FBytes; }
+  bool Changed() const { return FChanged; }
+  void ClearChanged() { FChanged = false; }
 
   // Index of the first header of the section, -1 when absent.
-  qsizetype FindSection(const QString& section) const {
-    for (qsizetype i = 0; i < qsizetype(FLines.size()); ++i) {
-      const TParsed p = ParseLine(FLines[i].Text);
-      if (p.Kind == TLineKind::Section && SameName(p.Name, section)) return i;
-    }
-    return -1;
-  }
-
-  // One past the last line of the section whose header is at index header.
-  qsizetype SectionEnd(qsizetype header) const {
-    qsizetype i = header + 1;
-    while (i < qsizetype(FLines.size()) && ParseLine(FLines[i].Text).Kind != TLineKind::Section) ++i;
-    return i;
-  }
+  qsizetype FindSection(const QString& section) const { return FFirstHeader.value(Fold(section), -1); }
 
   // Index of the first line of the key in the section, -1 when absent.
   qsizetype FindKey(const QString& section, const QString& key, TParsed* parsed = nullptr) const {
     const qsizetype header = FindSection(section);
     if (header < 0) return -1;
-    const qsizetype end = SectionEnd(header);
-    for (qsizetype i = header + 1; i < end; ++i) {
-      TParsed p = ParseLine(FLines[i].Text);
-      if (p.Kind == TLineKind::Key && SameName(p.Name, key)) {
-        if (parsed) *parsed = std::move(p);
-        return i;
-      }
-    }
-    return -1;
+    const qsizetype at = KeyIndex(header).value(Fold(key), -1);
+    if (at >= 0 && parsed) *parsed = ParseLine(Text(at));
+    return at;
   }
 
   QStringList Keys(const QString& section) const {
@@ -242,39 +259,44 @@ public:
     const qsizetype header = FindSection(section);
     if (header < 0) return keys;
     const qsizetype end = SectionEnd(header);
+    const QHash<QString, qsizetype>& index = KeyIndex(header);
     for (qsizetype i = header + 1; i < end; ++i) {
-      const TParsed p = ParseLine(FLines[i].Text);
-      if (p.Kind == TLineKind::Key && !keys.contains(p.Name, Qt::CaseInsensitive)) keys.append(p.Name);
+      if (FLines[i].Kind != TLineKind::Key) continue;
+      const QString name = KeyName(i);
+      if (index.value(Fold(name)) == i) keys.append(name);
     }
     return keys;
   }
 
+  bool HasKeys(const QString& section) const {
+    const qsizetype header = FindSection(section);
+    return header >= 0 && !KeyIndex(header).isEmpty();
+  }
+
   QStringList Sections() const {
     QStringList names;
-    for (const TLine& l : FLines) {
-      const TParsed p = ParseLine(l.Text);
-      if (p.Kind == TLineKind::Section && !names.contains(p.Name, Qt::CaseInsensitive)) names.append(p.Name);
-    }
+    for (const qsizetype header : FHeaders)
+      if (FFirstHeader.value(Fold(SectionName(header))) == header) names.append(SectionName(header));
     return names;
   }
 
   void SetValue(const QString& section, const QString& key, const QString& value) {
-    const QString text = key + QLatin1Char('=') + value;
     TParsed existing;
     const qsizetype at = FindKey(section, key, &existing);
     if (at >= 0) {
       // Keep the name as the file spells it.
-      FLines[at].Text = existing.Name + QLatin1Char('=') + value;
+      ReplaceLine(at, Cp1252::Encode(existing.Name + QLatin1Char('=') + value));
       return;
     }
+    const QByteArray text = Cp1252::Encode(key + QLatin1Char('=') + value);
     const qsizetype header = FindSection(section);
     if (header >= 0) {
       qsizetype last = SectionEnd(header) - 1;
-      while (last > header && ParseLine(FLines[last].Text).Kind == TLineKind::Blank) --last;
+      while (last > header && FLines[last].Kind == TLineKind::Blank) --last;
       InsertAfter(last, text);
       return;
     }
-    InsertAfter(qsizetype(FLines.size()) - 1, QLatin1Char('[') + section + QLatin1Char(']'));
+    InsertAfter(qsizetype(FLines.size()) - 1, Cp1252::Encode(QLatin1Char('[') + section + QLatin1Char(']')));
     InsertAfter(qsizetype(FLines.size()) - 1, text);
   }
 
@@ -289,17 +311,117 @@ public:
   }
 
 private:
-  // Inserts a line after index (-1: at the start), ending the line before it when it
-  // was the unterminated last line.
-  void InsertAfter(qsizetype index, const QString& text) {
-    const QString ending = Ending();
-    if (index >= 0 && FLines[index].Ending.isEmpty()) FLines[index].Ending = ending;
-    FLines.insert(FLines.begin() + (index + 1), TLine{text, ending});
+  QByteArrayView View(const TLineRef& line) const {
+    return QByteArrayView(FBytes.constData() + line.Start, line.Length);
+  }
+  QString Text(qsizetype i) const { return Cp1252::Decode(View(FLines[i])); }
+  QString SectionName(qsizetype header) const { return ParseLine(Text(header)).Name; }
+  // The name of a key line: the text before its first '=', trimmed.
+  QString KeyName(qsizetype i) const {
+    const QByteArrayView t = Trim(View(FLines[i]));
+    return Cp1252::Decode(Trim(t.first(t.indexOf('='))));
   }
 
-  void RemoveLines(qsizetype from, qsizetype to) { FLines.erase(FLines.begin() + from, FLines.begin() + to); }
+  // One past the last line of the section whose header is at index header.
+  qsizetype SectionEnd(qsizetype header) const {
+    const auto next = std::upper_bound(FHeaders.begin(), FHeaders.end(), header);
+    return next == FHeaders.end() ? qsizetype(FLines.size()) : *next;
+  }
 
-  std::vector<TLine> FLines;
+  const QHash<QString, qsizetype>& KeyIndex(qsizetype header) const {
+    auto found = FKeys.find(header);
+    if (found != FKeys.end()) return *found;
+    QHash<QString, qsizetype> index;
+    const qsizetype end = SectionEnd(header);
+    // The first occurrence of a name wins.
+    for (qsizetype i = header + 1; i < end; ++i) {
+      if (FLines[i].Kind != TLineKind::Key) continue;
+      const QString folded = Fold(KeyName(i));
+      if (!index.contains(folded)) index.insert(folded, i);
+    }
+    return *FKeys.insert(header, std::move(index));
+  }
+
+  void Reindex() {
+    FHeaders.clear();
+    FFirstHeader.clear();
+    FKeys.clear();
+    for (qsizetype i = 0; i < qsizetype(FLines.size()); ++i) {
+      if (FLines[i].Kind != TLineKind::Section) continue;
+      FHeaders.push_back(i);
+      const QString folded = Fold(SectionName(i));
+      if (!FFirstHeader.contains(folded)) FFirstHeader.insert(folded, i);
+    }
+  }
+
+  void Shift(qsizetype fromLine, qsizetype delta) {
+    if (delta == 0) return;
+    for (qsizetype j = fromLine; j < qsizetype(FLines.size()); ++j) FLines[j].Start += delta;
+  }
+
+  // The line ending the file already uses; a new file gets the Windows one.
+  QByteArray Ending() const {
+    for (const TLineRef& l : FLines)
+      if (l.EndLength == 2) return QByteArrayLiteral("\r\n");
+      else if (l.EndLength == 1) return QByteArrayLiteral("\n");
+    return QByteArrayLiteral("\r\n");
+  }
+
+  void ReplaceLine(qsizetype i, const QByteArray& text) {
+    TLineRef& line = FLines[i];
+    if (View(line) == QByteArrayView(text)) return;
+    const qsizetype delta = text.size() - line.Length;
+    FBytes.replace(line.Start, line.Length, text);
+    line.Length = text.size();
+    const TLineKind before = line.Kind;
+    line.Kind = KindOf(text);
+    Shift(i + 1, delta);
+    FChanged = true;
+    // A key rewritten keeps its name; only a line that turned into something else (a
+    // value holding ']' after a name starting with '[') changes the index.
+    if (line.Kind != before) Reindex();
+  }
+
+  // Inserts a line after index (-1: at the start), ending the line before it when it
+  // was the unterminated last line.
+  void InsertAfter(qsizetype index, const QByteArray& text) {
+    const QByteArray ending = Ending();
+    if (index >= 0 && FLines[index].EndLength == 0) {
+      TLineRef& before = FLines[index];
+      FBytes.insert(before.Start + before.Length, ending);
+      before.EndLength = quint8(ending.size());
+      Shift(index + 1, ending.size());
+    }
+    const qsizetype at = index >= 0 ? FLines[index].Start + FLines[index].Length + FLines[index].EndLength : 0;
+    FBytes.insert(at, text + ending);
+    TLineRef line;
+    line.Start = at;
+    line.Length = text.size();
+    line.EndLength = quint8(ending.size());
+    line.Kind = KindOf(text);
+    FLines.insert(FLines.begin() + (index + 1), line);
+    Shift(index + 2, text.size() + ending.size());
+    FChanged = true;
+    Reindex();
+  }
+
+  void RemoveLines(qsizetype from, qsizetype to) {
+    if (to <= from) return;
+    const qsizetype start = FLines[from].Start;
+    const qsizetype end = to < qsizetype(FLines.size()) ? FLines[to].Start : FBytes.size();
+    FBytes.remove(start, end - start);
+    FLines.erase(FLines.begin() + from, FLines.begin() + to);
+    Shift(from, -(end - start));
+    FChanged = true;
+    Reindex();
+  }
+
+  QByteArray FBytes;
+  std::vector<TLineRef> FLines;
+  std::vector<qsizetype> FHeaders;         // every header line, in file order
+  QHash<QString, qsizetype> FFirstHeader;  // folded name -> first header of that name
+  mutable QHash<qsizetype, QHash<QString, qsizetype>> FKeys;  // header -> folded key -> first line
+  bool FChanged = false;
 };
 
 // A line break inside a name or value would split it into lines of its own.
@@ -308,6 +430,172 @@ QString OneLine(QString s) {
   s.replace(QLatin1Char('\n'), QLatin1Char(' '));
   return s;
 }
+
+// Larger files are not settings this program wrote; they are refused, not loaded.
+constexpr qint64 MaxSettingsBytes = 512LL * 1024 * 1024;
+// Time stamps of files may be this coarse (whole seconds on some file systems): a file
+// changed less than this before it was read may change again with the same stamps.
+// Copies of this program always write a new file, which the open descriptor of the
+// cached one keeps from getting its inode number; only writers that change the file in
+// place are left to the stamps.
+constexpr qint64 StampGrainNs = 1'000'000'000;
+// A copy that holds the settings lock longer than this is stuck; the write gives up.
+constexpr auto LockWait = std::chrono::seconds(5);
+
+// What identifies one state of the file on disk.
+struct TStamp {
+  dev_t Dev = 0;
+  ino_t Ino = 0;
+  off_t Size = -1;
+  qint64 MTimeNs = 0;
+  qint64 CTimeNs = 0;
+
+  static TStamp Of(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+            qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
+  }
+  bool operator==(const TStamp&) const = default;
+};
+
+qint64 NowNs() {
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+// The parsed file kept between calls. It is used again only when the file on disk still
+// has the stamp it was read with, and that stamp is trustworthy: the file was last
+// changed well before it was read (a change within the same clock tick could keep the
+// stamp). The descriptor of the file read stays open, so its inode number cannot be
+// handed to a replacement while the entry lives.
+struct TCachedFile {
+  TIniDocument Doc;
+  bool Valid = false;    // Doc is the file as last seen
+  bool Present = false;  // the file existed
+  bool Racy = true;      // the stamp alone cannot vouch for the content
+  TStamp Stamp;
+  int Pinned = -1;
+  quint64 LastUse = 0;
+
+  ~TCachedFile() { Unpin(); }
+  void Unpin() {
+    if (Pinned >= 0) ::close(Pinned);
+    Pinned = -1;
+  }
+  void Invalidate() {
+    Valid = false;
+    Present = false;
+    Racy = true;
+    Unpin();
+    Doc.Assign(QByteArray());
+  }
+  void SetMissing() {
+    Invalidate();
+    Valid = true;
+  }
+  void Take(TRegularFile& file, bool racy) {
+    Unpin();
+    Stamp = TStamp::Of(file.Status());
+    Racy = racy;
+    Present = true;
+    Valid = true;
+    Pinned = file.Release();
+  }
+};
+
+std::mutex& CacheMutex() {
+  static std::mutex m;
+  return m;
+}
+
+// A program reads its own settings file and, now and then, a tips file: a few entries.
+constexpr size_t MaxCachedFiles = 4;
+
+TCachedFile& CachedFile(const QString& fileName) {
+  static std::unordered_map<QString, std::unique_ptr<TCachedFile>> files;
+  static quint64 uses = 0;
+  auto found = files.find(fileName);
+  if (found == files.end()) {
+    if (files.size() >= MaxCachedFiles) {
+      auto oldest = std::min_element(files.begin(), files.end(),
+                                     [](const auto& a, const auto& b) { return a.second->LastUse < b.second->LastUse; });
+      files.erase(oldest);
+    }
+    found = files.emplace(fileName, std::make_unique<TCachedFile>()).first;
+  }
+  found->second->LastUse = ++uses;
+  return *found->second;
+}
+
+// Brings the entry up to date with the disk. False when the file is there but cannot be
+// read (not a regular file, too large, no permission).
+bool Refresh(const QString& fileName, TCachedFile& entry) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(fileName).constData(), &st) != 0) {
+    entry.SetMissing();
+    return true;
+  }
+  if (entry.Valid && entry.Present && !entry.Racy && entry.Stamp == TStamp::Of(st)) return true;
+  const qint64 readAt = NowNs();
+  TRegularFile file;
+  if (!file.Open(fileName)) {
+    if (file.Missing()) {
+      entry.SetMissing();
+      return true;
+    }
+    entry.Invalidate();
+    return false;
+  }
+  std::optional<QByteArray> bytes = file.ReadAll(MaxSettingsBytes);
+  if (!bytes) {
+    entry.Invalidate();
+    return false;
+  }
+  entry.Doc.Assign(std::move(*bytes));
+  const TStamp stamp = TStamp::Of(file.Status());
+  entry.Take(file, std::max(stamp.MTimeNs, stamp.CTimeNs) > readAt - StampGrainNs);
+  return true;
+}
+
+// The advisory lock every copy of the program takes around a read-modify-write of the
+// file: an flock on "<file>.lock" beside it. The kernel drops it when its holder ends,
+// so a killed copy never leaves it held. Without a usable lock file (a read-only folder,
+// where the write fails anyway) the write goes ahead unlocked.
+class TSaveLock {
+public:
+  explicit TSaveLock(const QString& fileName, bool wait = true) {
+    FHandle = ::open(QFile::encodeName(fileName + QStringLiteral(".lock")).constData(),
+                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (FHandle < 0) return;
+    const auto deadline = std::chrono::steady_clock::now() + LockWait;
+    auto pause = std::chrono::microseconds(50);
+    while (::flock(FHandle, LOCK_EX | LOCK_NB) != 0) {
+      if ((errno != EWOULDBLOCK && errno != EINTR) || !wait || std::chrono::steady_clock::now() >= deadline) {
+        FBusy = errno == EWOULDBLOCK || errno == EINTR;
+        ::close(FHandle);
+        FHandle = -1;
+        return;
+      }
+      std::this_thread::sleep_for(pause);
+      pause = std::min(pause * 2, std::chrono::microseconds(1000));
+    }
+    FHeld = true;
+  }
+  ~TSaveLock() {
+    if (FHandle >= 0) ::close(FHandle);
+  }
+  TSaveLock(const TSaveLock&) = delete;
+  TSaveLock& operator=(const TSaveLock&) = delete;
+
+  bool Held() const { return FHeld; }
+  // Another copy holds the lock (and kept it past the wait).
+  bool Busy() const { return FBusy; }
+
+private:
+  int FHandle = -1;
+  bool FHeld = false;
+  bool FBusy = false;
+};
 
 bool Save(const QString& fileName, const QByteArray& bytes) {
   QSaveFile f(fileName);
@@ -320,34 +608,80 @@ bool Save(const QString& fileName, const QByteArray& bytes) {
   return f.commit();
 }
 
+// Runs a read-only look at the file's current content; def when it cannot be read.
+template <typename TResult, typename TLook>
+TResult Look(const QString& fileName, TResult def, TLook look) {
+  std::lock_guard guard(CacheMutex());
+  TCachedFile& entry = CachedFile(fileName);
+  if (!Refresh(fileName, entry)) return def;
+  return look(entry.Doc);
+}
+
 }  // namespace
 
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName) {
   if (section.isEmpty() || key.isEmpty() || fileName.isEmpty()) return def;
-  TIniText ini;
-  if (!ini.Load(fileName)) return def;
-  TParsed p;
-  if (ini.FindKey(section, key, &p) < 0) return def;
-  return p.Value;
+  return Look(fileName, def, [&](const TIniDocument& doc) {
+    TParsed p;
+    return doc.FindKey(section, key, &p) < 0 ? def : p.Value;
+  });
 }
 
 bool WritePrivateProfileString(const QString& section, const QString& key,
                                const std::optional<QString>& value, const QString& fileName) {
   if (section.isEmpty() || fileName.isEmpty()) return false;
-  TIniText ini;
-  if (!ini.Load(fileName)) return false;
-  const QByteArray before = ini.Bytes();
+  // Locked from the read to the rename, and the file read afresh under the lock when it
+  // changed, so that a write never acts on another copy's older view of the file.
+  const TSaveLock lock(fileName);
+  if (lock.Busy()) return false;
+  std::lock_guard guard(CacheMutex());
+  TCachedFile& entry = CachedFile(fileName);
+  if (!Refresh(fileName, entry)) return false;
+  TIniDocument& doc = entry.Doc;
+  doc.ClearChanged();
   if (key.isEmpty())
-    ini.EraseSection(section);
+    doc.EraseSection(section);
   else if (!value)
-    ini.DeleteKey(section, key);
+    doc.DeleteKey(section, key);
   else
-    ini.SetValue(OneLine(section), OneLine(key), OneLine(*value));
-  const QByteArray after = ini.Bytes();
-  if (after == before && QFile::exists(fileName)) return true;
-  if (after.isEmpty() && !QFile::exists(fileName)) return true;
-  return Save(fileName, after);
+    doc.SetValue(OneLine(section), OneLine(key), OneLine(*value));
+  if (!doc.Changed()) return true;
+  if (!Save(fileName, doc.Bytes())) {
+    entry.Invalidate();
+    return false;
+  }
+  // The new file is the one just written (every copy writes under the lock): keep the
+  // document and take the new file's stamp.
+  TRegularFile written;
+  if (written.Open(fileName))
+    entry.Take(written, false);
+  else
+    entry.Invalidate();
+  return true;
+}
+
+int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds) {
+  if (fileName.isEmpty()) return 0;
+  // Every copy saves under the lock, so while it is held here no save is under way and a
+  // temporary beside the file is left over from a copy that was killed while saving.
+  const TSaveLock lock(fileName, false);
+  if (!lock.Held()) return 0;
+  const QFileInfo info(fileName);
+  const QDir folder = info.absoluteDir();
+  const QRegularExpression stray(QStringLiteral("^") + QRegularExpression::escape(info.fileName()) +
+                                 QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+  const qint64 oldest = NowNs() - minAgeSeconds * 1'000'000'000;
+  int removed = 0;
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+    if (!stray.match(name).hasMatch()) continue;
+    const QByteArray path = QFile::encodeName(folder.filePath(name));
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) continue;
+    if (TStamp::Of(st).MTimeNs > oldest) continue;
+    if (::unlink(path.constData()) == 0) ++removed;
+  }
+  return removed;
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
@@ -385,19 +719,21 @@ void TIniFile::EraseSection(const QString& section) {
 }
 
 QStringList TIniFile::ReadSection(const QString& section) const {
-  TIniText ini;
-  if (!ini.Load(FFileName)) return {};
-  return ini.Keys(section);
+  if (FFileName.isEmpty()) return {};
+  return Look(FFileName, QStringList(), [&](const TIniDocument& doc) { return doc.Keys(section); });
 }
 
 QStringList TIniFile::ReadSections() const {
-  TIniText ini;
-  if (!ini.Load(FFileName)) return {};
-  return ini.Sections();
+  if (FFileName.isEmpty()) return {};
+  return Look(FFileName, QStringList(), [&](const TIniDocument& doc) { return doc.Sections(); });
 }
 
-bool TIniFile::SectionExists(const QString& section) const { return !ReadSection(section).isEmpty(); }
+bool TIniFile::SectionExists(const QString& section) const {
+  if (FFileName.isEmpty()) return false;
+  return Look(FFileName, false, [&](const TIniDocument& doc) { return doc.HasKeys(section); });
+}
 
 bool TIniFile::ValueExists(const QString& section, const QString& key) const {
-  return ReadSection(section).contains(key, Qt::CaseInsensitive);
+  if (FFileName.isEmpty()) return false;
+  return Look(FFileName, false, [&](const TIniDocument& doc) { return doc.FindKey(section, key) >= 0; });
 }

@@ -3,9 +3,16 @@
 // section and key names, first occurrence wins, values trimmed with one pair of quotes
 // stripped, ';' comment lines, new keys appended at the end of their section and new
 // sections at the end of the file, every untouched byte kept. Text on disk is
-// Windows-1252. Every call reads the file afresh; every write goes to disk at once and
-// atomically (temporary file in the same folder, then rename); a failed write leaves the
-// old file as it was.
+// Windows-1252. Every write goes to disk at once and atomically (temporary file in the
+// same folder, then rename); a failed write leaves the old file as it was.
+//
+// The parsed file is kept in memory and read again only when the file on disk changed
+// (its inode, size or time stamps differ, or it changed too recently for the stamps to
+// tell). Several copies of the program may share the file: each write holds an advisory
+// lock on "<file>.lock" from reading the file to renaming the new one into place, so no
+// copy writes back a view that misses another copy's change. What can still race is a
+// caller's own read-then-write (a counter read by two copies, each writing its value
+// plus one): one of those increments is lost, nothing else.
 //
 // Line endings: a rewritten line keeps its own ending; an added line takes the ending of
 // the file's first terminated line, and a new file uses "\r\n" as Windows does. A new key
@@ -20,7 +27,7 @@
 // Windows-1252, the code page of the file. Every byte decodes to one character and back;
 // a character the code page lacks is written as '?'.
 namespace Cp1252 {
-QString Decode(const QByteArray& bytes);
+QString Decode(QByteArrayView bytes);
 QByteArray Encode(const QString& text);
 }  // namespace Cp1252
 
@@ -38,6 +45,12 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
                                 const QString& fileName);
 bool WritePrivateProfileString(const QString& section, const QString& key,
                                const std::optional<QString>& value, const QString& fileName);
+
+// Removes temporaries of the file's atomic saves that a copy killed while saving left
+// beside it ("<file name>.XXXXXX", six letters or digits, a regular file of ours, last
+// changed at least minAgeSeconds ago). Only while the save lock can be taken at once, so
+// never another running copy's save in progress. Returns how many went.
+int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds = 60);
 
 // The framework's INI class over the same calls.
 class TIniFile {

@@ -2,7 +2,6 @@
 
 #include <alsa/asoundlib.h>
 
-#include <QFile>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -11,12 +10,17 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/SafeFile.h"
+
 namespace {
 
 using TClock = std::chrono::steady_clock;
 
 // A user's sound file bigger than this is not a sound the program would play.
 constexpr qint64 MaxSoundFileBytes = 64 * 1024 * 1024;
+// How long quitting waits for the audio thread. A device that stopped taking data keeps
+// the thread inside ALSA for good; the program ends without it.
+constexpr auto QuitWait = std::chrono::milliseconds(1000);
 
 quint32 Le32(const char* p) {
   const auto* u = reinterpret_cast<const unsigned char*>(p);
@@ -36,12 +40,11 @@ TSoundDevice* Installed = nullptr;
 }  // namespace
 
 void TSoundDevice::PlayFile(const QString& fileName, TSoundMode mode) {
-  QFile file(fileName);
-  if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) return;
-  if (file.size() > MaxSoundFileBytes) return;
-  const QByteArray bytes = file.readAll();
-  if (bytes.isEmpty()) return;
-  Play(bytes, mode);
+  // The name comes from the settings: it may be a FIFO or a device, which must not
+  // block the caller.
+  const std::optional<QByteArray> bytes = ReadRegularFile(fileName, MaxSoundFileBytes);
+  if (!bytes || bytes->isEmpty()) return;
+  Play(*bytes, mode);
 }
 
 TSoundDevice* SoundDevice() {
@@ -120,6 +123,7 @@ struct TSoundPlayer::TImpl {
   quint64 Finished = 0;    // latest generation that ended or was cut
   bool Playing = false;
   bool Quit = false;
+  bool Exited = false;  // the audio thread has left Run
   int Started = 0;
 
   std::atomic<quint64> Current{0};  // Generation, readable by the audio thread unlocked
@@ -211,6 +215,8 @@ void TSoundPlayer::TImpl::Run() {
     if (Generation == gen) Playing = false;
     Done.notify_all();
   }
+  Exited = true;
+  Done.notify_all();
 }
 
 TSoundPlayer::TSoundPlayer(const QString& pcmName) : FImpl(std::make_unique<TImpl>()) {
@@ -233,15 +239,31 @@ TSoundPlayer::TSoundPlayer(const QString& pcmName) : FImpl(std::make_unique<TImp
 
 TSoundPlayer::~TSoundPlayer() {
   if (FImpl->Thread.joinable()) {
+    bool exited;
     {
-      std::lock_guard lock(FImpl->M);
+      std::unique_lock lock(FImpl->M);
       FImpl->Quit = true;
       FImpl->Current = ~quint64(0);
+      FImpl->Wake.notify_all();
+      exited = FImpl->Done.wait_for(lock, QuitWait, [&] { return FImpl->Exited; });
     }
-    FImpl->Wake.notify_all();
+    if (!exited) {
+      // The thread is stuck in a write to the device. It cannot be stopped or joined:
+      // leave it, with everything it uses (the PCM is not closed under it).
+      FImpl->Device = false;
+      FImpl->Thread.detach();
+      (void)FImpl.release();
+      return;
+    }
     FImpl->Thread.join();
   }
   if (FImpl->Pcm) snd_pcm_close(FImpl->Pcm);
+}
+
+void TSoundPlayer::PlayFile(const QString& fileName, TSoundMode mode) {
+  // Without a device the file is not even opened.
+  if (!FImpl->Device) return;
+  TSoundDevice::PlayFile(fileName, mode);
 }
 
 void TSoundPlayer::Play(const QByteArray& wav, TSoundMode mode) {
@@ -259,9 +281,11 @@ void TSoundPlayer::Play(const QByteArray& wav, TSoundMode mode) {
   ++FImpl->Started;
   FImpl->Wake.notify_all();
   if (mode == smSync) {
-    // Bounded, so that a stuck device cannot hang the caller.
-    FImpl->Done.wait_for(lock, std::chrono::milliseconds(length + 3000),
-                         [&] { return FImpl->Finished >= gen || !FImpl->Device; });
+    // Bounded, so that a stuck device cannot hang the caller; a device that keeps a
+    // sound this far past its end is given up, so later sounds do not wait as well.
+    if (!FImpl->Done.wait_for(lock, std::chrono::milliseconds(length + 3000),
+                              [&] { return FImpl->Finished >= gen || !FImpl->Device; }))
+      FImpl->Device = false;
   }
 }
 

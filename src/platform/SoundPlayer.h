@@ -25,7 +25,8 @@ public:
   // Plays a complete WAVE file held in memory. Anything that is not a playable PCM WAVE
   // plays nothing.
   virtual void Play(const QByteArray& wav, TSoundMode mode) = 0;
-  // Plays a WAVE file; a missing or unreadable file plays nothing.
+  // Plays a WAVE file; a missing or unreadable file, or anything but a regular file (a
+  // FIFO, a device), plays nothing and returns at once.
   virtual void PlayFile(const QString& fileName, TSoundMode mode);
 };
 
@@ -57,11 +58,14 @@ class TSoundPlayer : public TSoundDevice {
 public:
   // Opens the named PCM ("default", or "null" for a device that accepts everything).
   explicit TSoundPlayer(const QString& pcmName = QStringLiteral("default"));
+  // Returns within about a second even when the device stopped taking data.
   ~TSoundPlayer() override;
   TSoundPlayer(const TSoundPlayer&) = delete;
   TSoundPlayer& operator=(const TSoundPlayer&) = delete;
 
   void Play(const QByteArray& wav, TSoundMode mode) override;
+  // Reads the file only when there is a device to play it on.
+  void PlayFile(const QString& fileName, TSoundMode mode) override;
 
   // False when the PCM could not be opened, or failed since; then every play is silent.
   bool HasDevice() const;

@@ -1,6 +1,8 @@
 #pragma once
 // One key of the settings file, read and written as text, integer or boolean. Every
-// access goes straight to the file; nothing is cached but the last text seen.
+// access goes to the settings layer, which answers from the file as it is on disk now
+// (re-read when it changed) and writes through at once; the component itself keeps
+// nothing but the last text seen.
 
 #include <QString>
 

@@ -5,9 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/TestSupport.h"
 
@@ -203,7 +211,8 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(written);
   EXPECT_EQ(Disk(), ForeignFile.toStdString());
-  EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Pellamy.ini"}));
+  // No temporary left behind; the lock file stays, as it always does.
+  EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Pellamy.ini", "Pellamy.ini.lock"}));
 }
 
 TEST_F(IniFileTest, IntegersAndBooleansFollowTheFrameworkRule) {
@@ -244,6 +253,116 @@ TEST_F(IniFileTest, WritesThroughALinkToTheFile) {
   ASSERT_TRUE(Write("S", "K", "2"));
   EXPECT_TRUE(QFileInfo(Path).isSymLink());
   EXPECT_EQ(ReadFileBytes(target), "[S]\r\nK=2\r\n");
+}
+
+// Another copy of the program, writing the same file.
+bool RunWriter(const QStringList& args) {
+  QProcess writer;
+  writer.start(QStringLiteral(PELLAMY_INI_WRITER), args);
+  return writer.waitForFinished(60000) && writer.exitStatus() == QProcess::NormalExit && writer.exitCode() == 0;
+}
+
+// Sets the file's modification time, as a coarse clock or a copy with a clock behind
+// ours would leave it.
+void SetModifiedTime(const QString& path, timespec when) {
+  const timespec times[2] = {when, when};
+  ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+}
+
+TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingButACountersRace) {
+  // Everything a copy does not write must come through byte for byte.
+  const QByteArray kept = ForeignFile + "\r\n[Unknown Section]\r\n; a note\r\nX = \"y\"\r\n";
+  WriteFileBytes(Path, kept + "[Stats]\r\nPlayed=0\r\n");
+  constexpr int Rounds = 200;
+  QProcess copies[2];
+  for (int c = 0; c < 2; ++c)
+    copies[c].start(QStringLiteral(PELLAMY_INI_WRITER), {Path, "race", QString::number(c + 1), QString::number(Rounds)});
+  for (QProcess& copy : copies) {
+    ASSERT_TRUE(copy.waitForFinished(120000));
+    EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
+  }
+
+  const QByteArray disk = ReadFileBytes(Path);
+  const int played = Read("Stats", "Played").toInt();
+  EXPECT_GE(played, Rounds) << "only the counter's race may be lost";
+  EXPECT_LE(played, 2 * Rounds);
+  QByteArray own[2];
+  for (int c = 0; c < 2; ++c) {
+    own[c] = "[Copy" + QByteArray::number(c + 1) + "]\r\n";
+    for (int i = 0; i < Rounds; ++i)
+      own[c] += "Key" + QByteArray::number(i) + "=value " + QByteArray::number(i) + " of copy " +
+                QByteArray::number(c + 1) + "\r\n";
+  }
+  const QByteArray stats = "[Stats]\r\nPlayed=" + QByteArray::number(played) + "\r\n";
+  // The copies' sections follow in the order the copies first wrote.
+  const QByteArray oneFirst = kept + stats + own[0] + own[1];
+  const QByteArray twoFirst = kept + stats + own[1] + own[0];
+  EXPECT_TRUE(disk == oneFirst || disk == twoFirst) << disk.toStdString();
+}
+
+TEST_F(IniFileTest, ACachedReadFollowsEveryChangeOnDisk) {
+  WriteFileBytes(Path, "[S]\r\nK=1111\r\n");
+  EXPECT_EQ(Read("S", "K"), "1111");
+  // Another copy writes; then the file is rewritten in place, same size, within the
+  // same second.
+  ASSERT_TRUE(RunWriter({Path, "set", "S", "K", "2222"}));
+  EXPECT_EQ(Read("S", "K"), "2222");
+  WriteFileBytes(Path, "[S]\r\nK=3333\r\n");
+  EXPECT_EQ(Read("S", "K"), "3333");
+
+  // Once the file has rested long enough for its stamps to be trusted, reads come from
+  // memory; changes whose modification time is put back to what it was are still seen.
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  struct stat before {};
+  ASSERT_EQ(stat(QFile::encodeName(Path).constData(), &before), 0);
+  EXPECT_EQ(Read("S", "K"), "3333");
+  EXPECT_EQ(Read("S", "K"), "3333");
+  ASSERT_TRUE(RunWriter({Path, "set", "S", "K", "4444"}));
+  SetModifiedTime(Path, before.st_mtim);
+  EXPECT_EQ(Read("S", "K"), "4444");
+  WriteFileBytes(Path, "[S]\r\nK=5555\r\n");
+  SetModifiedTime(Path, before.st_mtim);
+  EXPECT_EQ(Read("S", "K"), "5555");
+  // Our own write is seen by the next read.
+  ASSERT_TRUE(Write("S", "K", "6666"));
+  EXPECT_EQ(Read("S", "K"), "6666");
+  EXPECT_EQ(Disk(), "[S]\r\nK=6666\r\n");
+}
+
+TEST_F(IniFileTest, ASettingsFileThatIsNoRegularFileNeitherHangsNorIsReplaced) {
+  const PellamyTest::TWatchdog watchdog("settings file that is a FIFO", std::chrono::seconds(10));
+  ASSERT_EQ(mkfifo(QFile::encodeName(Path).constData(), 0600), 0);
+  EXPECT_EQ(Read("Preferences", "Sound"), "<def>");
+  EXPECT_FALSE(Write("Preferences", "Sound", "1"));
+  EXPECT_TRUE(QFileInfo(Path).isFile() == false && QFileInfo::exists(Path));
+  EXPECT_TRUE(TIniFile(Path).ReadSections().isEmpty());
+}
+
+TEST_F(IniFileTest, StrayTemporariesOfKilledSavesAreRemovedWhenNoCopyIsSaving) {
+  WriteFileBytes(Path, "[S]\r\nK=1\r\n");
+  const timespec old{time(nullptr) - 600, 0};
+  const QStringList strays{"Pellamy.ini.bzhQyB", "Pellamy.ini.000000"};
+  const QStringList kept{"Pellamy.ini.young1", "Pellamy.ini.toolong1", "Pellamy.ini.sh0rt", "Other.ini.abcdef",
+                         "Pellamy.ini.a-b_cd", "Pellamy.ini"};
+  for (const QString& name : strays + kept) {
+    if (name != "Pellamy.ini") WriteFileBytes(Dir.File(name), "[S]\r\nK=0\r\n");
+    if (name != "Pellamy.ini.young1") SetModifiedTime(Dir.File(name), old);
+  }
+  ASSERT_TRUE(QDir(Dir.Path()).mkdir("Pellamy.ini.folder"));
+
+  // While another copy holds the save lock, its temporary may be the one being written.
+  const int other = open(QFile::encodeName(Path + ".lock").constData(), O_RDWR | O_CREAT, 0644);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(flock(other, LOCK_EX), 0);
+  EXPECT_EQ(RemoveStraySaveFiles(Path), 0);
+  close(other);
+
+  EXPECT_EQ(RemoveStraySaveFiles(Path), 2);
+  QStringList left = QDir(Dir.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  for (const QString& name : strays) EXPECT_FALSE(left.contains(name)) << name.toStdString();
+  for (const QString& name : kept) EXPECT_TRUE(left.contains(name)) << name.toStdString();
+  EXPECT_TRUE(left.contains("Pellamy.ini.folder"));
+  EXPECT_EQ(Read("S", "K"), "1");
 }
 
 }  // namespace

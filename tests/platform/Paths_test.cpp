@@ -3,8 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "platform/InstanceLock.h"
 #include "support/TestSupport.h"
 
 using PellamyTest::TScopedConfigDir;
@@ -84,6 +91,18 @@ TEST(Paths, AFolderThatCannotBeMadeFallsBackToTheBareName) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(Paths::SettingsFilePath(), "Pelamy.ini");
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Pelamy.ini"), std::string::npos);
+}
+
+TEST(InstanceLock, EveryCopyHoldsTheNamedLockInTheRuntimeFolder) {
+  const TInstanceLock first;
+  const TInstanceLock second;  // a second copy is not kept out
+  ASSERT_TRUE(first.Held());
+  EXPECT_TRUE(second.Held());
+  EXPECT_EQ(first.FileName(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/Pellamy");
+  const int probe = open(QFile::encodeName(first.FileName()).constData(), O_RDONLY);
+  ASSERT_GE(probe, 0);
+  EXPECT_NE(flock(probe, LOCK_EX | LOCK_NB), 0) << "held while the copies run";
+  close(probe);
 }
 
 }  // namespace

@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 #include <cmath>
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/TestSupport.h"
 
@@ -97,7 +103,17 @@ TEST(WavParsing, RefusesWhatItCannotPlay) {
   EXPECT_FALSE(ParseWav(ToneWav(0)));
 }
 
+// A FIFO where a sound file should be: opening it for reading would wait for a writer.
+QString MakeFifo(const PellamyTest::TScopedConfigDir& dir, const char* name) {
+  const QString path = dir.File(name);
+  EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+  return path;
+}
+
 TEST(SoundPlayerNoDevice, IsSilentAndImmediate) {
+  PellamyTest::TScopedConfigDir dir;
+  const QString fifo = MakeFifo(dir, "startup.wav");
+  const PellamyTest::TWatchdog watchdog("sound file that is a FIFO, without a device", std::chrono::seconds(10));
   TSoundPlayer player(QStringLiteral("no-such-pcm-device"));
   EXPECT_FALSE(player.HasDevice());
   QElapsedTimer clock;
@@ -106,6 +122,7 @@ TEST(SoundPlayerNoDevice, IsSilentAndImmediate) {
   player.Play(ToneWav(1500), smAsync);
   player.Play(ToneWav(1500), smNoStop);
   player.PlayFile(QStringLiteral("/no/such/file.wav"), smSync);
+  player.PlayFile(fifo, smAsync);
   EXPECT_LT(clock.elapsed(), 500);
   EXPECT_FALSE(player.IsPlaying());
   EXPECT_EQ(player.StartedCount(), 0);
@@ -163,6 +180,10 @@ TEST_F(SoundPlayerOnNullDevice, BadFilesPlayNothingAndLeaveThePlayerWorking) {
   FPlayer.PlayFile(dir.File("float.wav"), smSync);
   FPlayer.PlayFile(dir.File("empty.wav"), smSync);
   FPlayer.PlayFile(dir.Path(), smSync);
+  {
+    const PellamyTest::TWatchdog watchdog("sound file that is a FIFO", std::chrono::seconds(10));
+    FPlayer.PlayFile(MakeFifo(dir, "fifo.wav"), smSync);
+  }
   EXPECT_EQ(FPlayer.StartedCount(), 0);
   FPlayer.PlayFile(dir.File("good.wav"), smSync);
   EXPECT_EQ(FPlayer.StartedCount(), 1);
@@ -176,4 +197,32 @@ TEST_F(SoundPlayerOnNullDevice, PlaysEveryPcmLayoutOneAfterAnother) {
   FPlayer.Play(ToneWav(30, 22050, 1, 32), smSync);
   EXPECT_EQ(FPlayer.StartedCount(), 4);
   EXPECT_TRUE(FPlayer.HasDevice());
+}
+
+TEST(SoundPlayerStuckDevice, QuitReturnsWhileTheDeviceTakesNoData) {
+  // ALSA's file plug-in writing into a FIFO that nobody reads: once the pipe is full, the
+  // audio thread is stuck inside the write, as with a device that stopped taking data.
+  PellamyTest::TScopedConfigDir dir;
+  const QString fifo = MakeFifo(dir, "device");
+  const int reader = open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  auto* oldPipeHandler = std::signal(SIGPIPE, SIG_IGN);
+  {
+    const PellamyTest::TWatchdog watchdog("quitting with a stuck sound device", std::chrono::seconds(10));
+    auto player = std::make_unique<TSoundPlayer>(QStringLiteral("file:'") + fifo + QStringLiteral("',raw"));
+    if (!player->HasDevice()) {
+      close(reader);
+      GTEST_SKIP() << "ALSA file plug-in not available";
+    }
+    player->Play(ToneWav(3000, 44100, 2, 16), smAsync);  // far more than the pipe holds
+    QThread::msleep(300);
+    QElapsedTimer clock;
+    clock.start();
+    player.reset();
+    EXPECT_LT(clock.elapsed(), 2500);
+  }
+  // The abandoned thread gets its write back as an error and ends.
+  close(reader);
+  QThread::msleep(100);
+  std::signal(SIGPIPE, oldPipeHandler);
 }

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 #include "art/GameNames.h"
 #include "platform/Metrics.h"
+#include "platform/IniFile.h"
 #include "platform/Paths.h"
+#include "platform/Prompts.h"
+#include "platform/SoundPlayer.h"
 #include "shell/Startup.h"
 #include "shell/TipDlg.h"
 #include "support/TestSupport.h"
@@ -72,6 +78,45 @@ TEST(Startup, HandEditedLastGameOutsideTheListRestoresNothing) {
   TLongLivedWindows windows = CreateLongLivedWindows();
   EXPECT_EQ(LastIndex, -1) << "no game was launched";
   EXPECT_FALSE(windows.Main->AnyGameOpen());
+}
+
+TEST(Startup, FifosAsThePictureAndSoundPathsNeitherHangNorComplain) {
+  // A named pipe as the custom card back, the table picture and the start-up sound: each
+  // would wait for a writer if it were opened for reading.
+  PellamyTest::TScopedConfigDir config;
+  QString fifo[3];
+  const char* names[3] = {"back.bmp", "felt.jpg", "hello.wav"};
+  for (int i = 0; i < 3; ++i) {
+    fifo[i] = config.File(names[i]);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo[i]).constData(), 0600), 0);
+  }
+  const QString ini = config.Path() + "/Orrindale/Pellamy.ini";
+  PellamyTest::WriteFileBytes(ini, "[Preferences]\r\nRestoreLastGame=0\r\nShowTips=0\r\nSndVer=1\r\n"
+                                   "SoundMask=7807\r\nStartupSnd=" + fifo[2].toUtf8() +
+                                   "\r\nBackIndex=9\r\nCustomImage=" + fifo[0].toUtf8() +
+                                   "\r\nBackgroundIndex=2\r\nBackgroundImage=" + fifo[1].toUtf8() + "\r\n");
+  // A device that reads the file, so the sound path is taken on any machine.
+  TSoundPlayer nullDevice(QStringLiteral("null"));
+  SetSoundDevice(&nullDevice);
+  std::vector<QString> shown;
+  Prompts::SetAnswerer([&](const Prompts::TPrompt& p) {
+    shown.push_back(p.Text);
+    return Prompts::IDOK;
+  });
+  {
+    const PellamyTest::TWatchdog watchdog("start-up with FIFOs as picture and sound paths", std::chrono::seconds(10));
+    TLongLivedWindows windows = CreateLongLivedWindows();
+    EXPECT_EQ(windows.Preferences->FBackIndex, 0) << "the custom back failed to load";
+    EXPECT_EQ(windows.Preferences->GetBackgroundGraphic(), nullptr);
+  }
+  Prompts::ClearAnswerer();
+  SetSoundDevice(nullptr);
+  EXPECT_TRUE(shown.empty()) << "a path that is there but unreadable fails silently";
+  EXPECT_EQ(nullDevice.StartedCount(), 0);
+  const TIniFile settings(ini);
+  EXPECT_FALSE(settings.ValueExists("Preferences", "CustomImage"));
+  EXPECT_FALSE(settings.ValueExists("Preferences", "BackgroundImage"));
+  EXPECT_EQ(settings.ReadString("Preferences", "StartupSnd", ""), fifo[2]);
 }
 
 }  // namespace

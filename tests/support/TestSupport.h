@@ -5,6 +5,11 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 namespace PellamyTest {
 
 // Points XDG_CONFIG_HOME at a fresh empty folder for the lifetime of the object,
@@ -29,5 +34,21 @@ private:
 // Whole file as bytes ("" when missing); writes bytes to a file, creating folders.
 QByteArray ReadFileBytes(const QString& path);
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+// Aborts the test binary, naming what hung, when the scope it guards is not left in
+// time: a regression that hangs then fails the run instead of stalling it.
+class TWatchdog {
+public:
+  TWatchdog(const char* what, std::chrono::milliseconds limit);
+  ~TWatchdog();
+  TWatchdog(const TWatchdog&) = delete;
+  TWatchdog& operator=(const TWatchdog&) = delete;
+
+private:
+  std::mutex FMutex;
+  std::condition_variable FWake;
+  bool FDone = false;
+  std::thread FThread;
+};
 
 }  // namespace PellamyTest
