@@ -82,6 +82,15 @@ void TwkImageBtn::SetShadeColors(const TwkShadeColors& colors) {
   update();
 }
 
+void TwkImageBtn::SetShadeBaseColor(TColor base) {
+  TwkShadeColors colors = FShadeColors;
+  colors.BtnShadow = ChangeColor(base, -50, false);
+  colors.BtnBlack = ChangeColor(colors.BtnShadow, -50, false);
+  colors.Btn3DLight = ChangeColor(base, 50, false);
+  colors.BtnHighlight = ChangeColor(colors.Btn3DLight, 50, false);
+  SetShadeColors(colors);
+}
+
 void TwkImageBtn::SetOffsets(const TwkImgDownOffsets& offsets) {
   FOffsets = offsets;
   update();

@@ -101,6 +101,9 @@ public:
   void SetShadeStyle(TwkShadeStyle style);
   const TwkShadeColors& ShadeColors() const { return FShadeColors; }
   void SetShadeColors(const TwkShadeColors& colors);
+  // Derives the four edge colours from one base colour: shadow and black step darker by
+  // 50 each, light and highlight lighter by 50 each.
+  void SetShadeBaseColor(TColor base);
   const TwkImgDownOffsets& Offsets() const { return FOffsets; }
   void SetOffsets(const TwkImgDownOffsets& offsets);
   TwkButtonOptions Options() const { return FOptions; }

@@ -223,6 +223,16 @@ TEST_F(ImageBtnTest, FlatLooksAtRestHoveredAndPressed) {
   EXPECT_EQ(At(img, 4, 1), Highlight);
   EXPECT_EQ(At(img, 4, 3), Inside);
 
+  // Edge colours stepped from one base colour, 50 apart.
+  const TwkShadeColors given = FButton->ShadeColors();
+  FButton->SetShadeBaseColor(RGBColor(100, 120, 140));
+  img = FButton->RenderButton();
+  EXPECT_EQ(At(img, 1, 1), RGBColor(200, 220, 240));
+  EXPECT_EQ(At(img, 2, 2), RGBColor(150, 170, 190));
+  EXPECT_EQ(At(img, 5, 5), RGBColor(50, 70, 90));
+  EXPECT_EQ(At(img, 6, 6), RGBColor(0, 20, 40));
+  FButton->SetShadeColors(given);
+
   // Pressed under the pointer: the edge colours swap, the picture moves 2 right and down.
   QTest::mousePress(FButton, Qt::LeftButton, {}, QPoint(5, 4));
   img = FButton->RenderButton();
