@@ -161,7 +161,7 @@ protected:
     SetSoundDevice(nullptr);
   }
 
-  void Close() {
+  virtual void Close() {
     if (!FForm) return;
     FForm->FMoveCount = 0;  // closing asks nothing more
     FForm->close();
