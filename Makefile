@@ -28,10 +28,13 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# Runs only the benchmark programs: CMake also leaves bench_*_autogen folders beside them.
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELLAMY_BENCH=ON -DPELLAMY_TESTS=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	for b in $(BENCH_BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@set -e; for b in $(BENCH_BUILD)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
