@@ -93,6 +93,13 @@ void TCardPileView::LoadPileBitmaps() {
 
 void TCardPileView::FreePileBitmaps() { PileBitmaps() = TPileBitmaps(); }
 
+QCursor TCardPileView::DragMarkCursor(bool accepted) {
+  const TPileBitmaps& bitmaps = CurrentBitmaps();
+  const QImage& mark = accepted ? bitmaps.CursorGood : bitmaps.CursorBad;
+  if (mark.isNull()) return QCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+  return QCursor(QPixmap::fromImage(mark), 0, 0);
+}
+
 QSize TCardPileView::CardSize() { return TCard::CardPixelSize(SizeIndex()); }
 
 int TCardPileView::FaceDownStep() {

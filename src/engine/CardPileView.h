@@ -16,6 +16,7 @@
 // Events are std::function members (see DragController.h for their types and for how a
 // window binds its handlers by name).
 
+#include <QCursor>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -86,6 +87,10 @@ public:
   static void FreePileBitmaps();
 
   TDragImageList* GetDragImages() { return &FDragImages; }
+
+  // The accept or refuse mark of the drag images as a pointer, its hot spot at the
+  // mark's top-left corner as in the images: for where the drag image cannot show it.
+  static QCursor DragMarkCursor(bool accepted);
 
   // Effective fan steps FXStep/FYStep: the offsets, squeezed so a long fan fits.
   void CalcOffsets();

@@ -80,7 +80,7 @@ TDragController* TDragController::For(QWidget* window) {
 
 TDragController::TDragController(QWidget* window) : QObject(window), FWindow(window) {}
 
-TDragController::~TDragController() { HidePointer(false); }
+TDragController::~TDragController() { SetPointer(TPointer::Own); }
 
 TCardPileView* TDragController::ViewAt(QPoint windowPos) const {
   const QObjectList& children = FWindow->children();
@@ -136,19 +136,32 @@ void TDragController::Move(QPoint windowPos) {
   source->FDragObject->GetDragCursor(accept, windowPos.x(), windowPos.y());
   if (FOverlay && source->FDragImages.Count() > 0) {
     FOverlay->ShowImages(&source->FDragImages, windowPos - source->FDragImages.HotSpot);
-    HidePointer(true);
+    // The window still answers out there (a smart drag may drop from anywhere), so the
+    // mark says what a release would do.
+    if (FWindow->rect().contains(windowPos))
+      SetPointer(TPointer::Blank);
+    else
+      SetPointer(accept ? TPointer::AcceptMark : TPointer::RefuseMark);
   }
 }
 
-// The mark in the drag image is the pointer while it shows: the real one would sit on
-// top of it.
-void TDragController::HidePointer(bool hide) {
-  if (hide == FPointerHidden) return;
-  FPointerHidden = hide;
-  if (hide)
-    QApplication::setOverrideCursor(Qt::BlankCursor);
-  else
+void TDragController::SetPointer(TPointer pointer) {
+  if (pointer == FPointer) return;
+  const bool overridden = FPointer != TPointer::Own;
+  FPointer = pointer;
+  if (pointer == TPointer::Own) {
     QApplication::restoreOverrideCursor();
+    return;
+  }
+  // The mark in the drag image is the pointer while it shows: the real one would sit on
+  // top of it.
+  const QCursor cursor = pointer == TPointer::Blank
+                             ? QCursor(Qt::BlankCursor)
+                             : TCardPileView::DragMarkCursor(pointer == TPointer::AcceptMark);
+  if (overridden)
+    QApplication::changeOverrideCursor(cursor);
+  else
+    QApplication::setOverrideCursor(cursor);
 }
 
 QWidget* TDragController::Drop(QPoint windowPos) {
@@ -159,7 +172,7 @@ QWidget* TDragController::Drop(QPoint windowPos) {
   const bool accepted = FAccepted && target;
   if (target) AskDragOver(target, dsDragLeave);
   if (FOverlay) FOverlay->HideImages();
-  HidePointer(false);
+  SetPointer(TPointer::Own);
   FSource = nullptr;
   FTarget = nullptr;
   if (!accepted || !source) return nullptr;
@@ -172,7 +185,7 @@ QWidget* TDragController::Drop(QPoint windowPos) {
 
 void TDragController::Abort() {
   if (FOverlay) FOverlay->HideImages();
-  HidePointer(false);
+  SetPointer(TPointer::Own);
   FSource = nullptr;
   FTarget = nullptr;
   FAccepted = false;

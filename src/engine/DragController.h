@@ -128,8 +128,13 @@ public:
   void Abort();
 
 private:
+  // The pointer during a drag: the window's own before and after it; blank while the
+  // drag image carries the mark; the mark itself while the pointer is outside the window,
+  // where the drag image cannot follow it.
+  enum class TPointer { Own, Blank, AcceptMark, RefuseMark };
+
   bool AskDragOver(QWidget* target, TDragState state);
-  void HidePointer(bool hide);
+  void SetPointer(TPointer pointer);
 
   QWidget* FWindow;
   QPointer<TCardPileView> FSource;
@@ -138,5 +143,5 @@ private:
   QPoint FPos;
   bool FMoved = false;
   bool FAccepted = false;
-  bool FPointerHidden = false;
+  TPointer FPointer = TPointer::Own;
 };

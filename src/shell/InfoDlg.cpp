@@ -1,6 +1,9 @@
 #include "shell/InfoDlg.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 
 #include "platform/Metrics.h"
@@ -57,17 +60,30 @@ TInfoBox::TInfoBox(QWidget* owner) : QDialog(owner) {
   Label1->move(96, 32);
   Label1->adjustSize();
 
+  // "at:" is bound to the word before it, should the sentence ever need two lines.
+  const QString announce =
+      QStringLiteral("The latest version and more information is always available") + QChar(0x00A0) + QStringLiteral("at:");
   Label2 = new QLabel(
       QStringLiteral("Thirty patience games with cards, pictures and sounds drawn by our own code. "
                      "Thanks to everyone who played the early versions, counted the cards and told "
-                     "us which deals could not be won.\n\n"
-                     "The latest version and more information is always available at:"),
+                     "us which deals could not be won.\n\n") +
+          announce,
       this);
-  Label2->setGeometry(96, 72, 356, 128);
   Label2->setWordWrap(true);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The sentence announcing the address ends on a full line, never with "at:" alone: the
+  // text is as wide as that sentence needs, within the box.
+  const int announceWidth = QFontMetrics(Label2->font()).horizontalAdvance(announce) + 1;
+  Label2->setGeometry(96, 72, std::clamp(announceWidth, 356, width() - 96 - 8), 128);
+  const int textBottom = Label2->y() + Label2->heightForWidth(Label2->width());
+  if (textBottom > Label2->geometry().bottom() + 1) Label2->resize(Label2->width(), textBottom - Label2->y());
 
-  urlLabel = LinkLabel(this, WebSite, QPoint(179, 206));
+  // The address follows the sentence: at its own place, 6 pixels below the text's box,
+  // when the text reaches into the box's last line; else as far below the text.
+  const int lineHeight = QFontMetrics(Label2->font()).lineSpacing();
+  const int boxBottom = Label2->geometry().bottom() + 1;
+  const int urlTop = boxBottom - textBottom < lineHeight ? boxBottom + 6 : textBottom + 6;
+  urlLabel = LinkLabel(this, WebSite, QPoint(179, urlTop));
   urlLabel->OnClick = [this] { urlLabelClick(); };
 
   Label3 = new QLabel(QStringLiteral("Please forward all suggestions, comments, or bug reports to:"), this);

@@ -108,6 +108,9 @@ TStatisticsDlg::TStatisticsDlg(const QString& iniPath, QWidget* owner)
   Series1->setPieSize(LowColourDisplay() ? 0.4 : 0.78);
   Series1->setVerticalPosition(0.47);
   pie->addSeries(Series1);
+  FLegendSeries = new QPieSeries();
+  FLegendSeries->setPieSize(0);
+  pie->addSeries(FLegendSeries);
   GamesWonChart = new QChartView(pie, this);
   GamesWonChart->setObjectName(QStringLiteral("GamesWonChart"));
   GamesWonChart->setGeometry(8, 88, 250, 318);
@@ -263,27 +266,33 @@ void TStatisticsDlg::ShowSectionStats() {
     ShowOverallAverage(stats);
 
     Series1->clear();
+    FLegendSeries->clear();
     // A hand-edited section may claim more wins than games: no slice is drawn below zero.
     auto sliceValue = [](const TStatsSlice& s) { return std::max(0.0, s.Value); };
     double total = 0;
     for (const TStatsSlice& s : stats.Slices) total += sliceValue(s);
     for (const TStatsSlice& slc : stats.Slices) {
       const TStatsSlice s{sliceValue(slc), slc.Label, slc.Color};
-      // The slice shows its share; the legend below names it.
-      const QString percent = total > 0 && s.Value > 0 ? PercentText(100.0 * s.Value / total) : QString();
+      // The legend lists each share's value before its name.
+      QPieSlice* entry = FLegendSeries->append(NumberFormat(s.Value, 0) + QLatin1Char(' ') + s.Label, 1);
+      entry->setBrush(ToQColor(s.Color));
+      entry->setPen(Qt::NoPen);
+      // A nil share has no slice; the legend still names it.
+      if (s.Value <= 0) continue;
+      const QString percent = PercentText(100.0 * s.Value / total);
       QPieSlice* slice = Series1->append(percent, s.Value);
       slice->setBrush(PieGradient(ToQColor(s.Color)));
-      // Borders in the slice's own colour: an empty or whole slice would otherwise draw a
-      // seam from the centre.
-      if (s.Value > 0)
+      // Borders in the slice's own colour; a whole pie has none, as its outline would run
+      // from the centre to the top, dark on the fill lightened there.
+      if (s.Value < total)
         slice->setBorderColor(ToQColor(s.Color));
       else
         slice->setPen(Qt::NoPen);
-      slice->setLabelVisible(!percent.isEmpty());
+      slice->setLabelVisible(true);
       slice->setLabelFont(Metrics::ArialFont(12, true));
       // A share that has room shows inside its slice; a thin one outside, on an arm in the
       // label's colour.
-      if (total > 0 && s.Value / total >= 0.12) {
+      if (s.Value / total >= 0.12) {
         slice->setLabelPosition(QPieSlice::LabelInsideHorizontal);
         slice->setLabelColor(Qt::white);
       } else {
@@ -292,13 +301,7 @@ void TStatisticsDlg::ShowSectionStats() {
         slice->setLabelColor(ToQColorResolved(clWindowText));
       }
     }
-    // The legend lists each slice's value before its name.
-    const QList<QLegendMarker*> markers = GamesWonChart->chart()->legend()->markers(Series1);
-    for (int i = 0; i < markers.size() && i < static_cast<int>(stats.Slices.size()); ++i) {
-      const TStatsSlice& s = stats.Slices[static_cast<size_t>(i)];
-      markers[i]->setLabel(NumberFormat(sliceValue(s), 0) + QLatin1Char(' ') + s.Label);
-      markers[i]->setBrush(ToQColor(s.Color));
-    }
+    for (QLegendMarker* marker : GamesWonChart->chart()->legend()->markers(Series1)) marker->setVisible(false);
 
     for (QWidget* w : figures) w->show();
     Label1->hide();
@@ -429,6 +432,7 @@ QStringList TStatisticsDlg::SlicePercentTexts() const {
 
 QStringList TStatisticsDlg::PieLegendTexts() const {
   QStringList texts;
-  for (QLegendMarker* marker : GamesWonChart->chart()->legend()->markers(Series1)) texts << marker->label();
+  for (QLegendMarker* marker : GamesWonChart->chart()->legend()->markers())
+    if (marker->isVisible()) texts << marker->label();
   return texts;
 }

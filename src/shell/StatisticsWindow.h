@@ -66,9 +66,9 @@ public:
   // The game shown (list index) and whether its amounts are in dollars now.
   int Game() const { return GameSelectBox->currentIndex(); }
   bool VegasScoring() const;
-  // The text each pie slice shows on the chart ("##0.# %"; empty for an empty slice).
+  // The text each pie slice shows on the chart ("##0.# %"); a nil share has no slice.
   QStringList SlicePercentTexts() const;
-  // The texts the pie's legend lists, slice by slice.
+  // The texts the pie's legend lists, wins and losses.
   QStringList PieLegendTexts() const;
 
   void reject() override { done(mrCancel); }
@@ -79,6 +79,10 @@ protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+  // The legend's entries: wins and losses are both named even when one of them is nil and
+  // has no slice. A series of its own, drawn at no size.
+  QPieSeries* FLegendSeries;
+
   void SetSection(const QString& section) { Profile1->SetSection(section); }
   // A slice's fill: its colour, lighter towards the pie's centre.
   QBrush PieGradient(const QColor& color) const;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "PileViewTesting.h"
+#include "art/CardArt.h"
 #include "engine/WastePileView.h"
 #include "engine/PyramidPileView.h"
 
@@ -422,6 +423,72 @@ TEST_F(PileDragTest, ThePointerIsHiddenWhileTheDragImageCarriesTheMark) {
   FTarget->hide();
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   Release(FTarget, QPoint(45, 70));
+}
+
+TEST_F(PileDragTest, OutsideTheWindowThePointerItselfCarriesTheMark) {
+  SetUpTable();
+  TDragController* controller = TDragController::For(FWindow.get());
+  // The window refuses, as a game does with smart dragging off.
+  controller->OnDragOver = [](QObject*, TDragObjectHack*, int, int, TDragState, bool& accept) { accept = false; };
+  // The pointer shows the program's mark picture, key colour left out, hot spot at its corner.
+  auto expectMarkPointer = [](const char* mark) {
+    const QCursor* cursor = QApplication::overrideCursor();
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(cursor->hotSpot(), QPoint(0, 0));
+    const QImage shown = cursor->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage picture = CardArtBitmap(QLatin1String(mark)).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shown.size(), picture.size()) << mark;
+    int marked = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) {
+        const QRgb p = picture.pixel(x, y);
+        if ((p & 0xFFFFFF) == (CardArtKeyColor & 0xFFFFFF)) {
+          EXPECT_EQ(qAlpha(shown.pixel(x, y)), 0) << mark << " " << x << "," << y;
+        } else {
+          ++marked;
+          EXPECT_EQ(shown.pixel(x, y), p | 0xFF000000) << mark << " " << x << "," << y;
+        }
+      }
+    EXPECT_GT(marked, 20) << mark;
+  };
+  const std::vector<TCard*> before = Cards(FSource);
+  Press(FSource, QPoint(40, 50));
+  MoveTo(FSource, QPoint(45, 60));
+  ASSERT_TRUE(FSource->Dragging());
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BlankCursor);
+  for (QPoint outside : {QPoint(-30, 300), QPoint(300, -5), QPoint(950, 100), QPoint(300, 800)}) {
+    MoveTo(FWindow.get(), outside);
+    expectMarkPointer("CURSOR_BAD");
+  }
+  MoveTo(FWindow.get(), QPoint(600, 600));
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::BlankCursor) << "back over the table";
+  MoveTo(FWindow.get(), QPoint(950, 100));
+  Release(FWindow.get(), QPoint(950, 100));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(Cards(FSource), before) << "released outside: the cards go home";
+  EXPECT_EQ(FEndDropTarget, nullptr);
+
+  // A target chosen at the start (smart dragging) takes the cards from anywhere, so the
+  // pointer outside shows the accept mark.
+  const TStartDragEvent logStart = FSource->OnStartDrag;
+  FSource->OnStartDrag = [&, logStart](QObject* sender, TDragObjectHack* object) {
+    logStart(sender, object);
+    FSource->FDropTarget = FTarget;
+  };
+  controller->OnDragOver = [this](QObject*, TDragObjectHack*, int, int, TDragState, bool& accept) {
+    accept = !FSource->FDropTarget.isNull();
+  };
+  Press(FSource, QPoint(40, 50));
+  MoveTo(FSource, QPoint(45, 60));
+  MoveTo(FWindow.get(), QPoint(-30, 300));
+  expectMarkPointer("CURSOR_GOOD");
+  const int lifted = FSource->FDragPile->Count();
+  Release(FWindow.get(), QPoint(-30, 300));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(FSource->FCards->Count(), 6 - lifted);
+  EXPECT_EQ(FTarget->FCards->Count(), 2 + lifted);
+  EXPECT_EQ(FTarget->FCards->FList.back(), before.back());
 }
 
 TEST_F(PileDragTest, ViewHiddenDuringADragTakesItsCardsHome) {

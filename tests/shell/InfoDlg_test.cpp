@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPointer>
+#include <QTextLayout>
 #include <QTest>
+#include <cmath>
+#include <memory>
 #include <vector>
 
 #include "art/ShellArt.h"
@@ -50,6 +54,40 @@ TEST(TInfoBox, LinksOpenTheSiteWithTheQueryAndTheMailAddress) {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(watch.isNull()) << "Escape closes and frees the box";
   EXPECT_EQ(InfoBox, nullptr);
+}
+
+TEST(TInfoBox, TheAddressFollowsTheSentenceThatAnnouncesIt) {
+  std::unique_ptr<TInfoBox> box(new TInfoBox);
+  const QLabel* text = box->Label2;
+  // The label's text laid out as the label paints it: word-wrapped at its contents width.
+  QString painted = text->text();
+  painted.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  QTextLayout layout(painted, text->font());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  QStringList lines;
+  qreal height = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(text->contentsRect().width());
+    height += line.height();
+    lines << painted.mid(line.textStart(), line.textLength()).replace(QChar(0x00A0), QLatin1Char(' ')).trimmed();
+  }
+  layout.endLayout();
+  ASSERT_EQ(std::lround(height), text->heightForWidth(text->width())) << "laid out as the label does";
+  ASSERT_GE(lines.size(), 2);
+  EXPECT_TRUE(lines.last().endsWith(" available at:")) << lines.last().toStdString();
+  EXPECT_LE(text->y() + height, text->geometry().bottom() + 1) << "all of the text shows";
+  EXPECT_LE(text->geometry().right(), box->width() - 8);
+
+  // The address right under the sentence's last line: no overlap, no gap of a line.
+  const int textBottom = text->y() + std::lround(height);
+  const int gap = box->urlLabel->y() - textBottom;
+  EXPECT_GE(gap, 0);
+  EXPECT_LT(gap, QFontMetrics(text->font()).lineSpacing());
+  EXPECT_LT(box->urlLabel->geometry().bottom(), box->Label3->y());
+  EXPECT_LE(box->urlLabel->geometry().right(), box->width());
 }
 
 }  // namespace

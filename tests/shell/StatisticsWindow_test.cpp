@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -9,6 +12,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
 #include <QtCharts/QPieSlice>
 
 #include "platform/Help.h"
@@ -179,7 +183,7 @@ TEST_F(StatisticsWindowTest, AllWonPutsTheEmptyLossSliceFirstAndGreysTheLossFigu
   auto dlg = Open();
   EXPECT_EQ(dlg->ModeTabControl->currentIndex(), 0);
   EXPECT_EQ(dlg->PieLegendTexts(), QStringList({"0 Losses   ", "10 Wins"}));
-  EXPECT_EQ(dlg->SlicePercentTexts(), QStringList({"", "100 %"}));
+  EXPECT_EQ(dlg->SlicePercentTexts(), QStringList({"100 %"}));
   EXPECT_EQ(dlg->AllAvgScoreField->text(), "52.0");
   for (TLblEdit* field : {dlg->HighScoreField, dlg->AvgScoreField}) {
     EXPECT_FALSE(field->isEnabled());
@@ -203,6 +207,52 @@ TEST_F(StatisticsWindowTest, AllWonPutsTheEmptyLossSliceFirstAndGreysTheLossFigu
   EXPECT_FALSE(qobject_cast<TEnhLabel*>(dlg->HighScoreField->LabelComponent())->ShownDisabled());
   ASSERT_EQ(dlg->Series2->count(), 1) << "current streak 0: the longest streak alone";
   EXPECT_EQ(dlg->Series2->barSets()[0]->label(), "Longest Streak, Ended ") << "no date stored";
+}
+
+TEST_F(StatisticsWindowTest, AOneSidedRecordDrawsAWholePieWithoutASeam) {
+  struct TCase {
+    const char* Won;
+    QStringList Legend;
+    double Value;
+    QColor Color;
+  };
+  const TCase cases[] = {{"10", {"0 Losses   ", "10 Wins"}, 10, QColor(0, 128, 0)},
+                         {"0", {"0 Wins   ", "10 Losses"}, 10, QColor(128, 0, 0)}};
+  for (const TCase& c : cases) {
+    Write("Yukon", "GamesAttempted", "10");
+    Write("Yukon", "GamesWon", c.Won);
+    CurrentGame = Yukon;
+    auto dlg = Open();
+    SCOPED_TRACE(c.Won);
+    ASSERT_EQ(dlg->Series1->count(), 1) << "no slice for the nil share";
+    EXPECT_EQ(dlg->Series1->slices()[0]->value(), c.Value);
+    EXPECT_EQ(SliceColor(dlg->Series1->slices()[0]), c.Color);
+    EXPECT_EQ(dlg->SlicePercentTexts(), QStringList({"100 %"}));
+    EXPECT_EQ(dlg->PieLegendTexts(), c.Legend) << "the legend names both";
+
+    // The fill lightens towards the centre alike in every direction: the radius to the
+    // top, where a slice's outline starts, looks like the radius to the left.
+    QChart* chart = dlg->GamesWonChart->chart();
+    const QRectF area = chart->plotArea();
+    const QPointF centre = area.topLeft() + QPointF(area.width() * dlg->Series1->horizontalPosition(),
+                                                    area.height() * dlg->Series1->verticalPosition());
+    const QPointF at = QPointF(dlg->GamesWonChart->mapFromScene(chart->mapToScene(centre)));
+    const qreal radius = std::min(area.width(), area.height()) / 2 * dlg->Series1->pieSize();
+    ASSERT_GT(radius, 40);
+    const QImage shot = dlg->GamesWonChart->grab().toImage();
+    int worst = 0;
+    for (int k = static_cast<int>(radius * 0.1); k < radius * 0.8; ++k)
+      for (int dx = -1; dx <= 1; ++dx) {
+        // (dx, -k) from the centre, and the same turned a quarter to the left: (-k, -dx).
+        const QColor up = shot.pixelColor(QPointF(at + QPointF(dx, -k)).toPoint());
+        const QColor left = shot.pixelColor(QPointF(at + QPointF(-k, -dx)).toPoint());
+        worst = std::max({worst, std::abs(up.red() - left.red()), std::abs(up.green() - left.green()),
+                          std::abs(up.blue() - left.blue())});
+      }
+    EXPECT_LE(worst, 8) << "a line from the centre to the top";
+    const QString shotName = QStringLiteral("StatisticsWindow-Won%1.png").arg(c.Won);
+    EXPECT_TRUE(dlg->grab().save(QDir(QCoreApplication::applicationDirPath()).filePath(shotName)));
+  }
 }
 
 TEST_F(StatisticsWindowTest, VegasScoringShowsDollarsInVegasGamesOnly) {
@@ -320,9 +370,10 @@ TEST_F(StatisticsWindowTest, HandEditedCountsNeverDrawANegativeSlice) {
   Write("Klondike", "GamesAttempted", "3");
   Write("Klondike", "GamesWon", "5");
   auto dlg = Open();
-  ASSERT_EQ(dlg->Series1->count(), 2);
-  EXPECT_EQ(dlg->Series1->slices()[1]->value(), 0);
-  EXPECT_EQ(dlg->SlicePercentTexts(), QStringList({"100 %", ""}));
+  ASSERT_EQ(dlg->Series1->count(), 1);
+  EXPECT_EQ(dlg->Series1->slices()[0]->value(), 5);
+  EXPECT_EQ(dlg->SlicePercentTexts(), QStringList({"100 %"}));
+  EXPECT_EQ(dlg->PieLegendTexts(), QStringList({"5 Wins   ", "0 Losses"}));
 }
 
 TEST_F(StatisticsWindowTest, ARightClickOnTheChartsOpensThePopUpMenu) {
