@@ -55,8 +55,7 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHei
                                    .MinWidth = 672, .MinHeight = 480, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
 
-// Small cards, 61 x 95. The narrow game-number panel takes a smaller font so that a
-// ten-digit number fits.
+// Small cards, 61 x 95.
 inline constexpr TComponentLayout SmallComponents[] = {
     {"FoundationPile1", Pile, 233, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 305, 8, 61, 95, Top, FoundationProps, FoundationEvents},
@@ -75,7 +74,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
 // The 70-pixel Autoplay panel keeps a margin of 1 so the whole caption shows.
 inline constexpr TPanelLayout SmallPanels[] = {
     {"SpeedPanel", 170}, {"DrawPanel", 48}, {"AutoPlayPanel", 70, 0, 5, 1},
-    {"GameNumPanel", 96, 1, 0, 0, 9}, {"StockPanel", 55}, {"ScorePanel", 80, 2}};
+    {"GameNumPanel", 96, 1}, {"StockPanel", 55}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 525, .ClientHeight = 392,
                                    .MinWidth = 525, .MinHeight = 300, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",
