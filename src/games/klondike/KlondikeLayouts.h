@@ -45,8 +45,8 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView5", Pile, 392, 152, 80, 337, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView6", Pile, 488, 152, 80, 337, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView7", Pile, 584, 152, 80, 337, TopBottom, TableauProps, TableauEvents},
-    {"DiscardPileView", TComponentKind::WastePileView, 144, 8, 137, 130, Top, WasteProps, WasteEvents},
-    {"DeckPileView", Pile, 8, 8, 121, 129, Top, StockProps, StockEvents},
+    {"DiscardPileView", TComponentKind::WastePileView, 144, 8, 137, 131, Top, WasteProps, WasteEvents},
+    {"DeckPileView", Pile, 8, 8, 121, 130, Top, StockProps, StockEvents},  // the 52-card block
 };
 inline constexpr TPanelLayout LargePanels[] = {
     {"SpeedPanel", 210}, {"DrawPanel", 55}, {"AutoPlayPanel", 80, 0, 5, 2},
@@ -68,7 +68,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView5", Pile, 305, 120, 61, 248, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView6", Pile, 377, 120, 61, 248, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView7", Pile, 449, 120, 61, 248, TopBottom, TableauProps, TableauEvents},
-    {"DiscardPileView", TComponentKind::WastePileView, 122, 8, 108, 100, Top, WasteProps, WasteEvents},
+    {"DiscardPileView", TComponentKind::WastePileView, 122, 8, 108, 101, Top, WasteProps, WasteEvents},
     {"DeckPileView", Pile, 17, 8, 102, 100, Top, StockProps, StockEvents},
 };
 // The 70-pixel Autoplay panel keeps a margin of 1 so the whole caption shows.
