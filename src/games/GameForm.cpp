@@ -247,7 +247,7 @@ void TGameForm::BuildStatusBar() {
                                                               : taLeftJustify);
     panel->SetIndent(layout.Indent);
     panel->SetMargin(layout.Margin);
-    panel->SetFont(Metrics::ArialFont(layout.FontHeight > 0 ? layout.FontHeight : PanelFontHeights[size]));
+    panel->SetFont(Metrics::ArialFont(PanelFontHeights[size]));
   }
   panels.EndUpdate();
   for (int i = 0; i < int(FLayout.Panels.size()); ++i) {

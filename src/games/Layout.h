@@ -41,15 +41,15 @@ struct TComponentLayout {
   TEventBindings Events;
 };
 
-// One status panel: name, width, alignment (0 left, 1 centred, 2 right), indent, margin,
-// and the character height of its font (0: the card size's panel font, PanelFontHeights).
+// One status panel: name, width, alignment (0 left, 1 centred, 2 right), indent, margin.
+// Its text is in the card size's panel font (PanelFontHeights); the bar draws a text too
+// wide for the panel smaller.
 struct TPanelLayout {
   const char* Name;
   int Width;
   int Alignment = 0;
   int Indent = 0;
   int Margin = 0;
-  int FontHeight = 0;
 };
 
 // The window of one game at one card size.

@@ -3,6 +3,7 @@
 #include "platform/Metrics.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -406,6 +407,29 @@ void TwkCustomStatusBar::RepaintPanel(int index) {
   else update(r);
 }
 
+QFont TwkCustomStatusBar::FittedFont(TwkStatusPanel* p, const QString& text, const QRect& rect) const {
+  TwkCaptionText& t = *p->FTextOptions;
+  if (text.isEmpty() || t.WordWrap() || t.Rotation() % 360 != 0) return p->FFont;
+  const int room = rect.width() - 4 - p->FIndent;
+  const int own = p->FFont.pixelSize() > 0 ? p->FFont.pixelSize() : QFontInfo(p->FFont).pixelSize();
+  QFont font = p->FFont;
+  t.SetText(text);
+  for (int size = own; size >= MinTextHeight; --size) {
+    font.setPixelSize(size);
+    t.SetFont(font, p->FFontColor);
+    if (t.Measure(true).width() <= room) return font;
+  }
+  if (own < MinTextHeight) return p->FFont;
+  return font;  // at the smallest size, clipped as before
+}
+
+QFont TwkCustomStatusBar::TextFont(int index) const {
+  if (index < 0 || index >= FPanels->Count()) return QFont();
+  TwkStatusPanel* p = FPanels->Items(index);
+  if (p->FStyle == psControl) return p->FFont;
+  return FittedFont(p, p->FText, PanelRect(index));
+}
+
 void TwkCustomStatusBar::DrawPanelText(QPainter& painter, TwkStatusPanel* p, const QRect& rect) {
   if (p->FInDrawText) return;
   p->FInDrawText = true;
@@ -415,7 +439,7 @@ void TwkCustomStatusBar::DrawPanelText(QPainter& painter, TwkStatusPanel* p, con
   p->FDrawEnabled = enabled;
   TwkCaptionText& t = *p->FTextOptions;
   t.SetText(text);
-  t.SetFont(p->FFont, p->FFontColor);
+  t.SetFont(p->FStyle == psControl ? p->FFont : FittedFont(p, text, rect), p->FFontColor);
   t.SetBounds(rect.adjusted(2 + p->FIndent, 0, -2, 0));
   t.Draw(painter);
   p->FInDrawText = false;

@@ -163,6 +163,10 @@ public:
   QRect PanelRect(int index) const;
   // True when the size grip shows: SizeGrip set and the window can be resized.
   bool SizeGripInEffect() const;
+  // The font a text panel draws its current text in: its own font while the text fits,
+  // else a pixel size smaller, as far as the text needs but never below MinTextHeight.
+  QFont TextFont(int index) const;
+  static constexpr int MinTextHeight = 8;
   // Draws one panel now through an off-screen picture (text changes).
   void RepaintPanel(int index);
 
@@ -186,6 +190,7 @@ private:
   friend class TwkStatusPanels;
   void DrawPanel(QPainter& painter, int index);
   void DrawPanelText(QPainter& painter, TwkStatusPanel* panel, const QRect& rect);
+  QFont FittedFont(TwkStatusPanel* panel, const QString& text, const QRect& rect) const;
   void PlaceControl(int index);
   void PlaceSizeGrip();
   bool Loading() const { return FPanels->Updating(); }

@@ -2,6 +2,7 @@
 // the win at 104 cards and the texts, played through the window.
 
 #include "games/KlondikeFamilyTesting.h"
+#include "games/dblklondike/DblKlondikeLayouts.h"
 #include "games/dblklondike/DblKlondikeWindow.h"
 #include "games/yukon/YukonRules.h"
 
@@ -46,7 +47,7 @@ TEST_F(TDoubleKlondikeTest, DealOneLaysNinePilesFromTwoDecks) {
   EXPECT_EQ(FGame->PanelText(4), "Stock: 59");
   EXPECT_EQ(FGame->PanelText(1), "Draw: 3");
   // The stock keeps its own steps after the deal.
-  EXPECT_FLOAT_EQ(StockView()->XOffset, 0.8f);
+  EXPECT_FLOAT_EQ(StockView()->XOffset, DblKlondikeLayouts::LargeStockProps.XOffset);
 }
 
 // Records the stock's steps each time it paints.
@@ -74,8 +75,8 @@ TEST_F(TDoubleKlondikeTest, TheStockKeepsItsStepsThroughAnAnimatedDeal) {
   // Every pass of both deals repaints the stock.
   ASSERT_GE(recorder.FSteps.size(), 18);
   for (const QPointF& step : recorder.FSteps) {
-    EXPECT_FLOAT_EQ(step.x(), 0.8f);
-    EXPECT_FLOAT_EQ(step.y(), 0.3f);
+    EXPECT_FLOAT_EQ(step.x(), DblKlondikeLayouts::LargeStockProps.XOffset);
+    EXPECT_FLOAT_EQ(step.y(), DblKlondikeLayouts::LargeStockProps.YOffset);
   }
   PreferencesDlg->FDoAnimation = false;
 }

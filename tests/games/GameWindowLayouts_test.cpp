@@ -1,6 +1,7 @@
 // All 90 game windows, made through the app's factory table: every status panel carries
-// its width, font and role, its longest text fits, and every card of the opening deal
-// lies inside the table, above the status bar and inside its own view.
+// its width, font and role, its longest texts fit, and every card lies inside the table,
+// above the status bar and inside its own view: in the opening deal, with the whole stock
+// turned, after a redeal, and (Nestor) at the window's minimum size.
 
 #include "games/GamesTesting.h"
 
@@ -25,7 +26,6 @@ namespace {
 struct TPanelRow {
   char Role;
   int Width[3];  // with normal, small and huge cards
-  int SmallFont = 11;  // the text's character height with small cards
 };
 struct TGameRow {
   const char* Game;
@@ -58,7 +58,7 @@ const TGameRow PanelTable[GameCount] = {
     {"Golf", {Bar, {'K', {160, 135, 200}}, Number, {'S', {70, 60, 80}}, Score}},
     {"Indian Patience", {Bar, Autoplay, Number, {'S', {70, 70, 80}}, Score}},
     {"Klondike",
-     {Bar, {'D', {55, 48, 68}}, {'A', {80, 70, 95}}, {'N', {130, 96, 150}, 9}, {'S', {70, 55, 85}}, Score}},
+     {Bar, {'D', {55, 48, 68}}, {'A', {80, 70, 95}}, {'N', {130, 96, 150}}, {'S', {70, 55, 85}}, Score}},
     {"La Belle Lucie",
      {Bar, {'L', {90, 78, 110}}, {'A', {80, 70, 100}}, {'N', {140, 110, 180}}, {'H', {160, 140, 180}}, Score}},
     {"Montana", {Bar, {'N', {140, 140, 200}}, {'H', {160, 160, 180}}, Score}},
@@ -78,9 +78,9 @@ const TGameRow PanelTable[GameCount] = {
 };
 
 // Text panels and check boxes are Arial of 11, 13 and 15 pixels with small, normal and
-// huge cards, but where a row says otherwise.
+// huge cards; a text too wide for its panel is drawn smaller, down to 8 pixels.
 constexpr int PanelFont[3] = {11, 13, 15};
-int FontOf(const TPanelRow& row, int size) { return size == CS_SMALL ? row.SmallFont : PanelFont[size]; }
+constexpr int SmallestText = 8;
 
 // The width a check box needs to show its box and every pixel of its caption.
 int CheckBoxNeeds(const QCheckBox* check) {
@@ -94,6 +94,7 @@ int CheckBoxNeeds(const QCheckBox* check) {
 QStringList LongestTexts(char role) {
   switch (role) {
     case 'N': return {"Game #2000000000"};
+    case 'C': return {"Score: 104"};
     case 'D': return {"Draw: 1", "Draw: 3"};
     case 'L': return {"Draws Left: 0", "Draws Left: 1"};
     case 'H': return {"2 Shuffles Remaining", "No Shuffles Remaining"};
@@ -139,20 +140,37 @@ protected:
         ASSERT_NE(panel->Component(), nullptr);
         EXPECT_EQ(panel->Component()->objectName(), QLatin1String(control));
         if (auto* check = qobject_cast<QCheckBox*>(panel->Component())) {
-          EXPECT_EQ(check->font().pixelSize(), FontOf(want, size));
+          EXPECT_EQ(check->font().pixelSize(), PanelFont[size]);
           EXPECT_LE(CheckBoxNeeds(check), check->width()) << check->text().toStdString();
         }
         continue;
       }
       EXPECT_EQ(panel->Component(), nullptr);
-      EXPECT_EQ(panel->Font().pixelSize(), FontOf(want, size));
+      EXPECT_EQ(panel->Font().pixelSize(), PanelFont[size]);
       EXPECT_EQ(panel->TextOptions().Alignment(), RoleAlignment(want.Role));
-      if (last) continue;  // the last panel reaches the window's right edge
+      // Each text fits clear of the frame, in the panel's font or as little smaller as
+      // it needs; a seven-digit game number keeps the panel's font.
+      const QString shown = panel->Text();
+      QStringList texts = LongestTexts(want.Role) << shown;
+      if (want.Role == 'N') texts << QStringLiteral("Game #1234567");
+      if (want.Role == 'C' && FForm->Spec().Vegas) texts << QStringLiteral("Score: $-20800");
       const int room = bar->PanelRect(i).width() - 4 - panel->Indent();
-      const QFontMetrics metrics(panel->Font());
-      const QStringList texts = LongestTexts(want.Role) << panel->Text();
-      for (const QString& text : texts)
-        EXPECT_LE(metrics.horizontalAdvance(text), room) << text.toStdString();
+      for (const QString& text : texts) {
+        panel->SetText(text);
+        const QFont font = bar->TextFont(i);
+        SCOPED_TRACE(testing::Message() << text.toStdString() << " at " << font.pixelSize() << " px");
+        EXPECT_GE(font.pixelSize(), SmallestText);
+        EXPECT_LT(QFontMetrics(font).horizontalAdvance(text), room);
+        if (font.pixelSize() < PanelFont[size]) {
+          QFont larger = font;
+          larger.setPixelSize(font.pixelSize() + 1);
+          EXPECT_GE(QFontMetrics(larger).horizontalAdvance(text), room) << "shrunk more than needed";
+        }
+        if (text == QLatin1String("Game #1234567")) {
+          EXPECT_EQ(font.pixelSize(), PanelFont[size]);
+        }
+      }
+      panel->SetText(shown);
     }
   }
 
@@ -164,28 +182,80 @@ protected:
     FForm->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
   }
 
-  void CheckCards() {
+  // Clicks the stock as a player does until it is empty or a click turns nothing, so a
+  // draw-three waste reaches its fullest fan. False for a window without a stock.
+  bool TurnTheStock() {
+    TCardPileView* stock = FForm->DeckPileView;
+    if (!stock || !stock->isVisibleTo(FForm.data())) return false;
+    for (int clicks = 0; stock->FCards->Count() > 0 && clicks < 120; ++clicks) {
+      const int before = stock->FCards->Count();
+      Click(stock);
+      if (stock->FCards->Count() == before) break;
+    }
+    return true;
+  }
+
+  // Notes each card of the view, as last painted, that is not wholly inside the view and
+  // the table above the status bar.
+  void CheckView(TCardPileView* view) {
     const QRect table(0, 0, FForm->width(), FForm->GameStatusBar->geometry().top());
     const QSize card = TCardPileView::CardSize();
-    FForm->grab();  // every view paints and places its cards
-    for (TCardPileView* view : FForm->findChildren<TCardPileView*>()) {
-      if (!view->isVisibleTo(FForm.data())) continue;
-      for (int i = 0; i < view->FCards->Count(); ++i) {
-        const TCard* c = view->FCards->FList[std::size_t(i)];
-        const QRect inView(QPoint(int(c->FX), int(c->FY)), card);
-        const QRect onTable = inView.translated(view->pos());
-        EXPECT_TRUE(view->rect().contains(inView) && table.contains(onTable))
-            << view->objectName().toStdString() << " card " << i << " at " << onTable.x() << ","
-            << onTable.y() << " " << onTable.width() << "x" << onTable.height() << ", view "
-            << view->geometry().x() << "," << view->geometry().y() << " " << view->width() << "x"
-            << view->height() << ", table above " << table.bottom() + 1;
-      }
+    for (int i = 0; i < view->FCards->Count(); ++i) {
+      const TCard* c = view->FCards->FList[std::size_t(i)];
+      if (!c) continue;
+      const QRect inView(QPoint(int(c->FX), int(c->FY)), card);
+      const QRect onTable = inView.translated(view->pos());
+      if (view->rect().contains(inView) && table.contains(onTable)) continue;
+      const QString note = QStringLiteral("%1: %2 card %3 of %4 at %5,%6, view %7,%8 %9x%10, table above %11")
+                               .arg(FPhase, view->objectName()).arg(i).arg(view->FCards->Count())
+                               .arg(onTable.x()).arg(onTable.y()).arg(view->x()).arg(view->y())
+                               .arg(view->width()).arg(view->height()).arg(table.bottom() + 1);
+      if (!FOutside.contains(note)) FOutside << note;
     }
   }
+
+  // Every view of the window paints and is checked.
+  void CheckCards() {
+    FForm->grab();
+    for (TCardPileView* view : FForm->findChildren<TCardPileView*>())
+      if (view->isVisibleTo(FForm.data())) CheckView(view);
+  }
+
+  // Checks the stock and waste views (every view but the tableau) at each paint, so the
+  // states a deal or a turn passes through count as well as the one it ends in.
+  class TPaintWatch : public QObject {
+  public:
+    explicit TPaintWatch(TGameWindowLayouts* test) : FTest(test) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() != QEvent::Paint || FInside) return false;
+      auto* view = static_cast<TCardPileView*>(watched);
+      FInside = true;
+      static_cast<QObject*>(view)->event(event);  // paint first: it places the cards
+      FInside = false;
+      FTest->CheckView(view);
+      return true;
+    }
+
+  private:
+    TGameWindowLayouts* FTest;
+    bool FInside = false;
+  };
+
+  void WatchStockAndWaste(TPaintWatch* watch) {
+    const auto& tableau = FForm->FTableau;
+    for (TCardPileView* view : FForm->findChildren<TCardPileView*>())
+      if (view->isVisibleTo(FForm.data()) && std::find(tableau.begin(), tableau.end(), view) == tableau.end())
+        view->installEventFilter(watch);
+  }
+
+  QString FPhase;
+  QStringList FOutside;
 };
 
 TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
   RegisterGameWindows();
+  PreferencesDlg->FVegasScoring = true;
+  TPaintWatch watch(this);
   for (int game = 0; game < GameCount; ++game)
     for (int size : GameWindows::SlotOrder) {
       SCOPED_TRACE(testing::Message() << PanelTable[game].Game << ", card size " << size);
@@ -194,9 +264,38 @@ TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
            2000000000, size);
       ASSERT_FALSE(FForm.isNull());
       EXPECT_EQ(FForm->GameStatusBar->height(), StatusBarHeights[size]);
+      const QString shot = QStringLiteral("%1-%2").arg(GameInfo(game).Section).arg(size);
+      if (FForm->Spec().Vegas) {  // a balance a few lost deals reach
+        FForm->FVegasBalance = -2080 - 5 * FForm->FScore;
+        FForm->UpdateScore(false);
+        EXPECT_EQ(FForm->PanelText(FForm->Spec().ScorePanel), "Score: $-2080");
+      }
       CheckPanels(PanelTable[game], size);
+      FPhase = QStringLiteral("opening deal");
       CheckCards();
-      Shot(QStringLiteral("%1-%2").arg(GameInfo(game).Section).arg(size));
+      Shot(shot);
+
+      WatchStockAndWaste(&watch);
+      FPhase = QStringLiteral("animated deal");
+      PreferencesDlg->FDoAnimation = true;
+      FForm->NewGame1Click(FForm->Restart1);
+      PreferencesDlg->FDoAnimation = false;
+      FPhase = QStringLiteral("stock turned");
+      if (TurnTheStock()) {
+        FForm->grab();  // the watched views paint once more, however the game asked for it
+        Shot(shot + QStringLiteral("-turned"));
+        FPhase = QStringLiteral("redeal");
+        Click(FForm->DeckPileView);  // redeals where the game allows it
+        FForm->grab();
+      }
+      if (GameInfo(game).Section == QLatin1String("Nestor")) {
+        FPhase = QStringLiteral("minimum size");
+        DealNumber(2000000000);
+        FForm->resize(FForm->minimumSize());
+        CheckCards();
+      }
+      EXPECT_TRUE(FOutside.isEmpty()) << FOutside.join(QLatin1Char('\n')).toStdString();
+      FOutside.clear();
       Close();
     }
 }

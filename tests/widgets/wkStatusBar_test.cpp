@@ -252,6 +252,45 @@ TEST(StatusBarTextTest, SameTextIsNotAChangeAndDrawTextMayRewriteIt) {
   EXPECT_EQ(p->Text(), "Game #502340");  // the drawn text does not replace Text
 }
 
+TEST(StatusBarTextTest, ATextTooWideForItsPanelIsDrawnSmallerButNotBelowEightPixels) {
+  TBarForm f(400);
+  TwkStatusPanel* p = f.Add("96");
+  TwkStatusPanel* score = f.Add("100");
+  QFont font("Liberation Sans");
+  font.setPixelSize(11);
+  for (TwkStatusPanel* panel : {p, score}) panel->SetFont(font);
+  p->TextOptions().SetAlignment(taCenter);
+  const int room = f.Bar->PanelRect(0).width() - 4;
+  auto width = [](const QFont& in, const QString& text) { return QFontMetrics(in).horizontalAdvance(text); };
+
+  p->SetText("Game #1234567");
+  EXPECT_EQ(f.Bar->TextFont(0).pixelSize(), 11);
+  p->SetText("Game #2000000000");
+  const QFont shrunk = f.Bar->TextFont(0);
+  EXPECT_LT(shrunk.pixelSize(), 11);
+  EXPECT_LT(width(shrunk, p->Text()), room);
+  QFont larger = shrunk;
+  larger.setPixelSize(shrunk.pixelSize() + 1);
+  EXPECT_GE(width(larger, p->Text()), room);  // no smaller than it needs
+  EXPECT_EQ(p->Font().pixelSize(), 11);      // the panel keeps its own font
+  p->SetText("Game #2000000000 of many, many more");
+  EXPECT_EQ(f.Bar->TextFont(0).pixelSize(), 8);
+
+  // What is drawn follows: the shrunk number leaves the frame's inner edges clear.
+  p->SetText("Game #2000000000");
+  const QImage img = f.Bar->grab().toImage();
+  const QRect inner = f.Bar->PanelRect(0);
+  const QColor face = ToQColorResolved(clBtnFace);
+  for (int y = inner.top(); y <= inner.bottom(); ++y)
+    for (int x : {inner.left(), inner.left() + 1, inner.right() - 1, inner.right()})
+      EXPECT_EQ(img.pixelColor(x, y), face) << x << "," << y;
+  // A panel hosting a control keeps its font for the text beside the control.
+  QCheckBox check("Autoplay");
+  score->SetComponent(&check);
+  score->SetText("Score: $-20800 and far more than fits");
+  EXPECT_EQ(f.Bar->TextFont(1).pixelSize(), 11);
+}
+
 TEST(StatusBarMouseTest, ClicksGoToThePanelUnderTheMouse) {
   TBarForm f(600);
   for (const char* w : {"100", "100", "100"}) f.Add(w);

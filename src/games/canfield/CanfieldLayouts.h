@@ -38,7 +38,7 @@ inline constexpr auto Waste = TComponentKind::WastePileView;
 // Large cards, 80 x 125.
 inline constexpr TComponentLayout LargeComponents[] = {
     {"DeckPileView", Pile, 8, 8, 121, 131, Top, StockProps, StockEvents},  // the 34-card block
-    {"DiscardPileView", Waste, 144, 8, 137, 130, Top, WasteProps, TopCardEvents},
+    {"DiscardPileView", Waste, 144, 8, 137, 131, Top, WasteProps, TopCardEvents},
     {"FoundationPile1", Pile, 296, 8, 80, 125, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 392, 8, 80, 125, Top, FoundationProps, FoundationEvents},
     {"FoundationPile3", Pile, 488, 8, 80, 125, Top, FoundationProps, FoundationEvents},
@@ -59,7 +59,7 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHei
 // Small cards, 61 x 95.
 inline constexpr TComponentLayout SmallComponents[] = {
     {"DeckPileView", Pile, 17, 8, 102, 101, Top, StockProps, StockEvents},
-    {"DiscardPileView", Waste, 122, 8, 108, 100, Top, WasteProps, TopCardEvents},
+    {"DiscardPileView", Waste, 122, 8, 108, 101, Top, WasteProps, TopCardEvents},
     {"FoundationPile1", Pile, 257, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 329, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile3", Pile, 401, 8, 61, 95, Top, FoundationProps, FoundationEvents},

@@ -16,15 +16,16 @@ using KlondikeLayouts::TopBottom;
 using KlondikeLayouts::WasteEvents;
 using KlondikeLayouts::WasteProps;
 
-// The stock keeps these steps: 59 cards drawn as a block that fits its place.
-inline constexpr TPileProps LargeStockProps{.ShowHint = true, .XOffset = 0.8f, .YOffset = 0.3f};
-inline constexpr TPileProps SmallStockProps{.ShowHint = true, .XOffset = 0.6f, .YOffset = 0.25f};
-inline constexpr TPileProps HugeStockProps{.ShowHint = true, .XOffset = 1.0f, .YOffset = 0.5f};
+// The stock keeps these steps throughout: the whole 104 cards, as a new deal starts,
+// drawn as a block that fits its place.
+inline constexpr TPileProps LargeStockProps{.ShowHint = true, .XOffset = 0.47f, .YOffset = 0.19f};
+inline constexpr TPileProps SmallStockProps{.ShowHint = true, .XOffset = 0.37f, .YOffset = 0.16f};
+inline constexpr TPileProps HugeStockProps{.ShowHint = true, .XOffset = 0.58f, .YOffset = 0.31f};
 
 // Large cards, 80 x 125.
 inline constexpr TComponentLayout LargeComponents[] = {
     {"DeckPileView", Pile, 8, 8, 129, 145, Top, LargeStockProps, StockEvents},
-    {"DiscardPileView", TComponentKind::WastePileView, 144, 8, 129, 129, Top, WasteProps, WasteEvents},
+    {"DiscardPileView", TComponentKind::WastePileView, 144, 8, 129, 131, Top, WasteProps, WasteEvents},
     {"FoundationPile1", Pile, 280, 8, 80, 125, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 368, 8, 80, 125, Top, FoundationProps, FoundationEvents},
     {"FoundationPile3", Pile, 456, 8, 80, 125, Top, FoundationProps, FoundationEvents},
@@ -53,7 +54,7 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 986, .ClientHei
 // Small cards, 61 x 95.
 inline constexpr TComponentLayout SmallComponents[] = {
     {"DeckPileView", Pile, 8, 8, 100, 112, Top, SmallStockProps, StockEvents},
-    {"DiscardPileView", TComponentKind::WastePileView, 112, 8, 100, 100, Top, WasteProps, WasteEvents},
+    {"DiscardPileView", TComponentKind::WastePileView, 112, 8, 105, 101, Top, WasteProps, WasteEvents},
     {"FoundationPile1", Pile, 220, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 287, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile3", Pile, 354, 8, 61, 95, Top, FoundationProps, FoundationEvents},

@@ -45,8 +45,8 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView5", Pile, 392, 152, 80, 337, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView6", Pile, 488, 152, 80, 337, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView7", Pile, 584, 152, 80, 337, TopBottom, TableauProps, TableauEvents},
-    {"DiscardPileView", TComponentKind::WastePileView, 144, 8, 137, 130, Top, WasteProps, WasteEvents},
-    {"DeckPileView", Pile, 8, 8, 121, 129, Top, StockProps, StockEvents},
+    {"DiscardPileView", TComponentKind::WastePileView, 144, 8, 137, 131, Top, WasteProps, WasteEvents},
+    {"DeckPileView", Pile, 8, 8, 121, 130, Top, StockProps, StockEvents},  // the 52-card block
 };
 inline constexpr TPanelLayout LargePanels[] = {
     {"SpeedPanel", 210}, {"DrawPanel", 55}, {"AutoPlayPanel", 80, 0, 5, 2},
@@ -55,8 +55,7 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 672, .ClientHei
                                    .MinWidth = 672, .MinHeight = 480, .StatusBarHeight = 26,
                                    .Components = LargeComponents, .Panels = LargePanels};
 
-// Small cards, 61 x 95. The narrow game-number panel takes a smaller font so that a
-// ten-digit number fits.
+// Small cards, 61 x 95.
 inline constexpr TComponentLayout SmallComponents[] = {
     {"FoundationPile1", Pile, 233, 8, 61, 95, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 305, 8, 61, 95, Top, FoundationProps, FoundationEvents},
@@ -69,13 +68,13 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView5", Pile, 305, 120, 61, 248, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView6", Pile, 377, 120, 61, 248, TopBottom, TableauProps, TableauEvents},
     {"TableauPileView7", Pile, 449, 120, 61, 248, TopBottom, TableauProps, TableauEvents},
-    {"DiscardPileView", TComponentKind::WastePileView, 122, 8, 108, 100, Top, WasteProps, WasteEvents},
+    {"DiscardPileView", TComponentKind::WastePileView, 122, 8, 108, 101, Top, WasteProps, WasteEvents},
     {"DeckPileView", Pile, 17, 8, 102, 100, Top, StockProps, StockEvents},
 };
 // The 70-pixel Autoplay panel keeps a margin of 1 so the whole caption shows.
 inline constexpr TPanelLayout SmallPanels[] = {
     {"SpeedPanel", 170}, {"DrawPanel", 48}, {"AutoPlayPanel", 70, 0, 5, 1},
-    {"GameNumPanel", 96, 1, 0, 0, 9}, {"StockPanel", 55}, {"ScorePanel", 80, 2}};
+    {"GameNumPanel", 96, 1}, {"StockPanel", 55}, {"ScorePanel", 80, 2}};
 inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 525, .ClientHeight = 392,
                                    .MinWidth = 525, .MinHeight = 300, .FontHeight = 11,
                                    .StatusBarHeight = 22, .PlacementPrefix = "s",

@@ -167,11 +167,12 @@ void TNestorForm::ApplySpacing() {
   FitColumnFans();
 }
 
+// At the window's smallest height the six cards of a column fan closer than a face-down
+// step rather than run out of their column.
 void TNestorForm::FitColumnFans() {
   for (TCardPileView* column : FTableau)
-    column->YOffset = static_cast<float>(
-        FormBuilder::FittedFanStep(TableauSpacing(), column->height(), TCardPileView::CardSize().height(),
-                                   NestorRules::Passes, TCardPileView::FaceDownStep()));
+    column->YOffset = static_cast<float>(FormBuilder::FittedFanStep(
+        TableauSpacing(), column->height(), TCardPileView::CardSize().height(), NestorRules::Passes, 1));
 }
 
 void TNestorForm::ShowStatusBar1Click(QObject* Sender) {

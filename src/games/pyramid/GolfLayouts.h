@@ -49,7 +49,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView5", Pile, 335, 8, 61, 200, Top, ColumnProps, ColumnEvents},
     {"TableauPileView6", Pile, 407, 8, 61, 200, Top, ColumnProps, ColumnEvents},
     {"TableauPileView7", Pile, 479, 8, 61, 200, Top, ColumnProps, ColumnEvents},
-    {"DeckPileView", Pile, 47, 225, 80, 102, Top, StockProps, StockEvents},
+    {"DeckPileView", Pile, 47, 225, 81, 102, Top, StockProps, StockEvents},  // the 52-card block
     {"DiscardPileView", Pile, 140, 225, 400, 102, Top, {.XOffset = 11}, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {

@@ -35,16 +35,16 @@ void TPyramidGolfForm::BindHandlers(THandlerTable& t) {
                                                int y) { PyramidPileViewMouseDown(s, b, m, x, y); };
 }
 
-void TPyramidGolfForm::DealLayout(bool animate) {
+void TPyramidGolfForm::DealLayout(bool animate) { DealPyramidCards(animate); }
+
+void TPyramidGolfForm::SetStockBlock(bool block) {
   DeckPileView->XOffset = 0;
-  DeckPileView->YOffset = 0.2f;
-  DealPyramidCards(animate);
+  DeckPileView->YOffset = block ? 0.2f : 0.6f;
+  DeckPileView->repaint();
 }
 
 void TPyramidGolfForm::Deal(bool quiet, bool newShuffle) {
   TPyramidFamilyForm::Deal(quiet, newShuffle);
-  DeckPileView->XOffset = 0;
-  DeckPileView->YOffset = 0.6f;
   PyramidPileView->repaint();
   // Play starts on the first stock card, a move that can be taken back.
   TurnStockCard(quiet);

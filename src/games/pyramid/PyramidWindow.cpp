@@ -73,17 +73,16 @@ void TPyramidForm::ApplyPreferences() {
 
 // ---- dealing -------------------------------------------------------------------------------
 
-void TPyramidForm::DealLayout(bool animate) {
+void TPyramidForm::DealLayout(bool animate) { DealPyramidCards(animate); }
+
+void TPyramidForm::SetStockBlock(bool block) {
   DeckPileView->XOffset = 0;
-  DeckPileView->YOffset = 0.2f;
-  DealPyramidCards(animate);
+  DeckPileView->YOffset = block ? 0.2f : 0.6f;
+  DeckPileView->repaint();
 }
 
 void TPyramidForm::Deal(bool quiet, bool newShuffle) {
   TPairingForm::Deal(quiet, newShuffle);
-  // What is left of the stock shows as a thin stacked edge.
-  DeckPileView->XOffset = 0;
-  DeckPileView->YOffset = 0.6f;
   SetPass(1);
   DeckPileView->State = CS_RECYCLE;
   UpdateStockStatus();

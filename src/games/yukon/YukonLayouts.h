@@ -130,7 +130,7 @@ namespace AustralianLayouts {
 using namespace YukonFamilyLayouts;
 
 inline constexpr TComponentLayout LargeComponents[] = {
-    {"DeckPileView", Pile, 8, 8, 121, 129, Top, StockProps, StockEvents},
+    {"DeckPileView", Pile, 8, 8, 121, 130, Top, StockProps, StockEvents},  // the 52-card block
     {"DiscardPileView", Waste, 144, 8, 137, 130, Top, WasteProps, WasteEvents},
     {"FoundationPile1", Pile, 296, 8, 80, 125, Top, FoundationProps, FoundationEvents},
     {"FoundationPile2", Pile, 392, 8, 80, 125, Top, FoundationProps, FoundationEvents},
