@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <climits>
 #include <exception>
 
 #include "platform/IniFile.h"
@@ -39,13 +40,20 @@ QString FourInts(int a, int b, int c, int d) {
   return QStringLiteral("%1,%2,%3,%4").arg(a).arg(b).arg(c).arg(d);
 }
 
-// A word that is not a number reads 0.
-int WordInt(const QString& text, int n, int def) {
+// A word that is not a number reads 0; a number beyond the int range (even beyond 64
+// bits) reads as the nearest int, so no later arithmetic on it can overflow.
+qint64 WordInt(const QString& text, int n, qint64 def) {
   const QString word = NthWord(text, n);
   if (word.isEmpty()) return def;
   bool ok = false;
-  const int v = word.toInt(&ok);
-  return ok ? v : 0;
+  const qlonglong v = word.toLongLong(&ok);
+  if (ok) return std::clamp<qint64>(v, INT_MIN, INT_MAX);
+  const bool negative = word.startsWith(QLatin1Char('-'));
+  const QStringView digits = QStringView(word).mid(negative || word.startsWith(QLatin1Char('+')) ? 1 : 0);
+  const bool number = !digits.isEmpty() &&
+                      std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+  if (!number) return 0;
+  return negative ? INT_MIN : INT_MAX;
 }
 
 QRect AvailableArea() {
@@ -53,17 +61,26 @@ QRect AvailableArea() {
   return QRect(QPoint(0, 0), Metrics::DesktopSize());
 }
 
-bool OnSomeScreen(const QRect& r) {
-  const auto screens = QGuiApplication::screens();
-  if (screens.isEmpty()) return AvailableArea().intersects(r);
-  for (QScreen* s : screens)
-    if (s->availableGeometry().intersects(r)) return true;
-  return false;
+// The free area of the screen that holds most of the rectangle (the primary screen's
+// when none does). Coordinates are 64-bit: a stored rectangle may be any size.
+QRect AreaHolding(qint64 left, qint64 top, qint64 width, qint64 height) {
+  QRect best = AvailableArea();
+  qint64 most = 0;
+  for (QScreen* s : QGuiApplication::screens()) {
+    const QRect a = s->availableGeometry();
+    const qint64 w = std::min<qint64>(left + width, qint64(a.left()) + a.width()) - std::max<qint64>(left, a.left());
+    const qint64 h = std::min<qint64>(top + height, qint64(a.top()) + a.height()) - std::max<qint64>(top, a.top());
+    if (w > 0 && h > 0 && w * h > most) {
+      most = w * h;
+      best = a;
+    }
+  }
+  return best;
 }
 
-// Keeps a rectangle of the given size inside the area where it fits; a larger one
-// starts at the area's top-left corner.
-int Pull(int pos, int size, int lo, int extent) {
+// Keeps a span of the given size inside the area's span where it fits; a larger one
+// starts at the area's start.
+qint64 Pull(qint64 pos, qint64 size, qint64 lo, qint64 extent) {
   if (size >= extent) return lo;
   return std::clamp(pos, lo, lo + extent - size);
 }
@@ -169,6 +186,23 @@ void TFormPlacement::PlaceOuterRect(const QRect& outer) {
   FForm->setGeometry(client);
 }
 
+// A stored rectangle may come from a larger screen or a damaged file: the window gets
+// no larger than the free area of its screen (frame included) and no smaller than its
+// minimum, and the whole frame, title bar and status bar alike, is moved onto that area.
+// A rectangle that fits is kept as it is.
+QRect TFormPlacement::FitOnScreen(qint64 left, qint64 top, qint64 width, qint64 height) {
+  const QRect area = AreaHolding(left, top, width, height);
+  if (FSizeable) {
+    const QMargins frame = WindowFrame::Extents(FForm);
+    const QSize least = FForm->minimumSize().grownBy(frame);
+    const QSize most = FForm->maximumSize().grownBy(frame).boundedTo(area.size()).expandedTo(least);
+    width = std::clamp<qint64>(width, least.width(), most.width());
+    height = std::clamp<qint64>(height, least.height(), most.height());
+  }
+  return QRect(int(Pull(left, width, area.left(), area.width())),
+               int(Pull(top, height, area.top(), area.height())), int(width), int(height));
+}
+
 void TFormPlacement::StorePlacement() {
   if (!FForm) return;
   // Never shown, never restored: what the window holds is not a placement of the user's.
@@ -242,22 +276,17 @@ void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
     const int ppi = ini.ReadInteger(section, QStringLiteral("PixelsPerInch"), PixelsPerInch());
     if ((!minMax.isEmpty() || !norm.isEmpty()) && ppi == PixelsPerInch()) {
       const QRect cur = FForm->geometry().marginsAdded(WindowFrame::Extents(FForm));
-      int left = WordInt(norm, 1, cur.left());
-      int top = WordInt(norm, 2, cur.top());
-      int right = WordInt(norm, 3, cur.left() + cur.width());
-      int bottom = WordInt(norm, 4, cur.top() + cur.height());
+      const qint64 left = WordInt(norm, 1, cur.left());
+      const qint64 top = WordInt(norm, 2, cur.top());
+      qint64 right = WordInt(norm, 3, qint64(cur.left()) + cur.width());
+      qint64 bottom = WordInt(norm, 4, qint64(cur.top()) + cur.height());
       // A window of fixed size takes only the stored position.
       // A hand-edited or damaged rectangle keeps the window's own size.
       if (!FSizeable || right <= left || bottom <= top) {
         right = left + cur.width();
         bottom = top + cur.height();
       }
-      QRect outer(left, top, right - left, bottom - top);
-      if (!OnSomeScreen(outer)) {
-        const QRect area = AvailableArea();
-        outer.moveTo(Pull(outer.left(), outer.width(), area.left(), area.width()),
-                     Pull(outer.top(), outer.height(), area.top(), area.height()));
-      }
+      const QRect outer = FitOnScreen(left, top, right - left, bottom - top);
       const bool wasMaximized = FForm->windowState() & Qt::WindowMaximized;
       if (wasMaximized) FForm->setWindowState(FForm->windowState() & ~Qt::WindowMaximized);
       PlaceOuterRect(outer);
@@ -314,22 +343,74 @@ void TFormPlacement::ApplyMinMaxInfo() {
   auto limit = [](int outer, int frame, int own) { return outer > 0 ? std::max(0, outer - frame) : own; };
   FForm->setMinimumSize(limit(i.MinTrackWidth(), dw, FOwnMinSize.width()),
                         limit(i.MinTrackHeight(), dh, FOwnMinSize.height()));
-  int maxW = limit(i.MaxTrackWidth(), dw, FOwnMaxSize.width());
-  int maxH = limit(i.MaxTrackHeight(), dh, FOwnMaxSize.height());
-  // The maximized size bounds the window too, so a maximized window takes that size.
-  if (i.MaxSizeWidth() > 0) maxW = std::min(maxW, limit(i.MaxSizeWidth(), dw, maxW));
-  if (i.MaxSizeHeight() > 0) maxH = std::min(maxH, limit(i.MaxSizeHeight(), dh, maxH));
-  FForm->setMaximumSize(maxW, maxH);
+  FForm->setMaximumSize(limit(i.MaxTrackWidth(), dw, FOwnMaxSize.width()),
+                        limit(i.MaxTrackHeight(), dh, FOwnMaxSize.height()));
+  ApplyMaximizedSize();
 }
 
-// A maximized window with a maximized position set moves its frame there.
-void TFormPlacement::ApplyMaximizedPlacement() {
-  if (!FForm || FMinMaxInfo.DefaultMinMaxInfo() || !(FForm->windowState() & Qt::WindowMaximized)) return;
+// The maximized size bounds only a maximized window. There is no maximized size among
+// the hints an X11 window gives its window manager, but window managers fit a maximized
+// window to the work area within the window's size limits: so while the window is
+// maximized it announces the maximized size as its largest (the widget's own limit, which
+// bounds resizing, stays the tracking size), and its tracking size again once restored.
+void TFormPlacement::ApplyMaximizedSize() {
+  QWindow* window = FForm ? FForm->windowHandle() : nullptr;
+  if (!window) return;
+  QSize most = FForm->maximumSize();
   const TWinMinMaxInfo& i = FMinMaxInfo;
-  if (i.MaxPosLeft() == 0 && i.MaxPosTop() == 0) return;
-  const QRect frame = FForm->frameGeometry();
-  const QPoint at(i.MaxPosLeft() != 0 ? i.MaxPosLeft() : frame.left(), i.MaxPosTop() != 0 ? i.MaxPosTop() : frame.top());
-  if (frame.topLeft() != at) FForm->move(at);
+  const bool maximized = FForm->windowState() & Qt::WindowMaximized;
+  if (maximized && !FPreventResize) {
+    // The frame the window wears now: a maximized frame may be thinner than the normal one.
+    const QMargins m = WindowFrame::Extents(FForm);
+    if (i.MaxSizeWidth() > 0)
+      most.setWidth(std::clamp(i.MaxSizeWidth() - m.left() - m.right(), 0, most.width()));
+    if (i.MaxSizeHeight() > 0)
+      most.setHeight(std::clamp(i.MaxSizeHeight() - m.top() - m.bottom(), 0, most.height()));
+  }
+  if (window->maximumSize() == most) return;
+  window->setMaximumSize(most);
+  if (maximized) {
+    FMaxSizeAnnounced = true;
+  } else if (FMaxSizeAnnounced) {
+    // The window manager restored the window while it still announced the maximized size
+    // and may have cut it down to that: it goes back to the rectangle it had before.
+    FMaxSizeAnnounced = false;
+    if (FRestoreRect.isValid() && FForm->geometry() != FRestoreRect) FForm->setGeometry(FRestoreRect);
+  }
+}
+
+// Remembers the window's normal rectangle. A window manager that maximizes a window may
+// move and resize it before it tells the new state, so the rectangle before the last one
+// seen in the normal state is kept too.
+void TFormPlacement::TrackNormalRect(QEvent* event) {
+  const Qt::WindowStates state = FForm->windowState();
+  const Qt::WindowStates notNormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
+  if (event->type() == QEvent::WindowStateChange) {
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((state & Qt::WindowMaximized) && !(change->oldState() & notNormal)) {
+      if (!event->spontaneous()) {
+        FRestoreRect = FForm->normalGeometry();  // maximized by the program: Qt kept it
+      } else {
+        // The window manager may already have given the window the whole work area.
+        const QRect area = FForm->screen() ? FForm->screen()->availableGeometry() : AvailableArea();
+        const bool filled = FNormalSeen.marginsAdded(NormalFrame()).contains(area);
+        FRestoreRect = filled ? FNormalBefore : FNormalSeen;
+      }
+    }
+    return;
+  }
+  if (state & notNormal || !FForm->isVisible()) return;
+  const QRect now = FForm->geometry();
+  if (now == FNormalSeen) return;
+  FNormalBefore = FNormalSeen;
+  FNormalSeen = now;
+}
+
+// The maximized position is not applied: a window manager puts a maximized window at the
+// corner of the work area, and moving it there would end its maximized state.
+void TFormPlacement::ApplyMaximizedPlacement() {
+  if (!FForm || FMinMaxInfo.DefaultMinMaxInfo()) return;
+  ApplyMaximizedSize();
 }
 
 void TFormPlacement::SetPreventResize(bool value) {
@@ -406,7 +487,14 @@ bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
           FHiddenOpen = true;
         break;
       case QEvent::WindowStateChange:
+        TrackNormalRect(event);
         ApplyMaximizedPlacement();
+        break;
+      case QEvent::Move:
+      case QEvent::Resize:
+        TrackNormalRect(event);
+        // A maximized window's frame is known once the window manager has drawn it.
+        if (FForm->windowState() & Qt::WindowMaximized) ApplyMaximizedPlacement();
         break;
       default:
         break;

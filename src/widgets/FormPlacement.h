@@ -105,11 +105,14 @@ private:
   QMargins NormalFrame();
   QRect OuterNormalRect();
   void PlaceOuterRect(const QRect& outer);
+  QRect FitOnScreen(qint64 left, qint64 top, qint64 width, qint64 height);
   void ReadPlacementKeys(bool loadPosition, bool loadState);
   void WritePlacementKeys();
   void ApplyPreventResize();
   void UpdatePlacement();
   void ApplyMinMaxInfo();
+  void ApplyMaximizedSize();
+  void TrackNormalRect(QEvent* event);
   void ApplyMaximizedPlacement();
 
   QPointer<QWidget> FForm;
@@ -130,6 +133,9 @@ private:
   QSize FPrevMinSize;
   QSize FPrevMaxSize;
   bool FFixedByUs = false;
+  bool FMaxSizeAnnounced = false;  // the window's size hint is the maximized size
+  QRect FNormalSeen, FNormalBefore;  // the last two normal rectangles, client area
+  QRect FRestoreRect;                // the normal rectangle of the maximized window
 };
 
 // The n-th word (1-based) of text, words separated by blanks or commas, runs of

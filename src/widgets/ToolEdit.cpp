@@ -282,12 +282,13 @@ QString TFilenameEdit::InvalidNameMessage(const QString& name) {
 QString TFilenameEdit::FileName() const { return ClipFileName(text()); }
 
 bool TFilenameEdit::TrySetFileName(const QString& name) {
-  // Only one pair of enclosing quotes is taken off: reading a name with inner quotes as
-  // a command line would accept its first word and show a name that reads back changed.
-  const bool enclosed = name.size() >= 2 && name.startsWith(QLatin1Char('"')) &&
-                        name.endsWith(QLatin1Char('"'));
-  if (!name.isEmpty() && !IsValidFileName(enclosed ? name.mid(1, name.size() - 2) : name))
-    return false;
+  // Only the surrounding quotes are taken off, each on its own (a name typed with an
+  // opening quote and no closing one is still a name): reading a name with inner quotes
+  // as a command line would accept its first word and show a name that reads back changed.
+  QStringView bare(name);
+  if (bare.startsWith(QLatin1Char('"'))) bare = bare.mid(1);
+  if (bare.endsWith(QLatin1Char('"'))) bare.chop(1);
+  if (!name.isEmpty() && !IsValidFileName(bare.toString())) return false;
   setText(QuotedFileName(name));
   return true;
 }

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcutEvent>
 
 TwkImageBtn::TwkImageBtn(QWidget* parent)
     : QWidget(parent),
@@ -118,6 +119,7 @@ void TwkImageBtn::SetSpacing(int spacing) {
 void TwkImageBtn::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
   FCaption = caption;
+  GrabAccelerator();
   update();
 }
 
@@ -192,9 +194,17 @@ void TwkImageBtn::mousePressEvent(QMouseEvent* event) {
     event->ignore();
     return;
   }
+  // One click on a button of an inactive window brings the window forward and presses
+  // the button; that press is no mouse-down of the button's. A window manager may have
+  // activated the window for this very click just before it arrived.
+  const bool activating = !(FOptions & boFocusable) && (!window()->isActiveWindow() || FJustActivated);
+  if (activating) {
+    window()->raise();
+    window()->activateWindow();
+  }
   QPointer<TwkImageBtn> self(this);
   Press();
-  if (self && OnMouseDown) OnMouseDown(Qt::LeftButton, event->modifiers(), p);
+  if (self && OnMouseDown && !activating) OnMouseDown(Qt::LeftButton, event->modifiers(), p);
   event->accept();
 }
 
@@ -259,6 +269,17 @@ bool TwkImageBtn::event(QEvent* event) {
   }
   if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
     update();
+  if (event->type() == QEvent::WindowActivate) {
+    // Input that arrived together with the activation (the click that activated the
+    // window) is handled before this is cleared.
+    FJustActivated = true;
+    QMetaObject::invokeMethod(this, [this] { FJustActivated = false; }, Qt::QueuedConnection);
+  }
+  if (event->type() == QEvent::Shortcut &&
+      static_cast<QShortcutEvent*>(event)->shortcutId() == FAcceleratorId) {
+    AcceleratorClick();
+    return true;
+  }
   if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) WatchWindow();
   return QWidget::event(event);
 }

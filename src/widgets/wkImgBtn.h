@@ -266,6 +266,8 @@ private:
   // kind and keys
   bool CanTakeFocus() const;
   bool DialogKey(QKeyEvent* event);
+  void AcceleratorClick();
+  void GrabAccelerator();
   void FocusChanged(QWidget* now);
   void WatchWindow();
   void LoadStockGlyph();
@@ -324,6 +326,8 @@ private:
   bool FDownAtPress = false;
   bool FMouseOver = false;
   bool FInClick = false;
+  bool FJustActivated = false;  // the window became active in this pass of the event loop
+  int FAcceleratorId = 0;       // Alt + the caption's accelerator
   bool FDestroying = false;
   std::optional<QRegion> FRegionCopy;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 #include "art/StockGlyphs.h"
 #include "platform/Help.h"
@@ -174,13 +175,12 @@ void TwkImageBtn::Click() {
     done = true;
   }
   if (!done) {
-    if (auto* dialog = qobject_cast<QDialog*>(window()); dialog && formStep) {
-      if (FModalResult != mrNone)
-        dialog->done(FModalResult);
-      else
-        dialog->setResult(mrNone);
-    }
+    // The result is set before the handler runs and the dialog ends only after it, so a
+    // handler can set the result back to none and keep the dialog open.
+    QPointer<QDialog> dialog = formStep ? qobject_cast<QDialog*>(window()) : nullptr;
+    if (dialog) dialog->setResult(FModalResult);
     if (OnClick) OnClick();
+    if (dialog && dialog->isVisible() && dialog->result() != mrNone) dialog->done(dialog->result());
   }
   if (!self) return;  // the click closed the window that owned the button
   FInClick = false;
@@ -230,11 +230,27 @@ bool TwkImageBtn::DialogKey(QKeyEvent* event) {
   const QChar accel = AcceleratorChar(FCaption);
   if (accel.isNull() || (mods & Qt::ControlModifier) || key <= 0 || key > 0xFFFF) return false;
   if (QChar(key).toUpper() != accel.toUpper()) return false;
+  AcceleratorClick();
+  return true;
+}
+
+void TwkImageBtn::AcceleratorClick() {
+  if (!CanTakeFocus()) return;
   QPointer<TwkImageBtn> self(this);
   if (FGroupIndex != 0) SetDownState(FAllowAllUp ? !FDown : true, false, true);
   Click();
   if (self) update();
-  return true;
+}
+
+// Alt with the caption's accelerator clicks the button whatever has the focus, as Qt's
+// own buttons do: taken as a shortcut, it is the button's before a focused edit can type
+// the letter. The letter alone still reaches the button only when the focused control
+// leaves it (DialogKey).
+void TwkImageBtn::GrabAccelerator() {
+  if (FAcceleratorId != 0) releaseShortcut(FAcceleratorId);
+  FAcceleratorId = 0;
+  const QKeySequence alt = QKeySequence::mnemonic(FCaption);
+  if (!alt.isEmpty()) FAcceleratorId = grabShortcut(alt);
 }
 
 bool TwkImageBtn::eventFilter(QObject* watched, QEvent* event) {

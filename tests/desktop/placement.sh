@@ -179,4 +179,46 @@ expect_frames 5
 quit_app
 [ "$(keys)" = "$KEYS" ] || fail "run 5 moved the saved positions: $KEYS became $(keys)"
 
+# ---- Run 6: rectangles saved on a larger monitor ---------------------------------------
+# [Klondike] holds a 2498x1375 rectangle and [MainWindow] a position past the bottom-right
+# corner of this 1280x1024 screen. Both windows come up with their whole frames (title
+# bars, the game's status bar) inside the work area, the game window no larger than it,
+# and the fitted rectangle is what is saved again.
+set_key() {  # set_key <section> <key> <value>: replaces the key's line in its section
+  awk -v s="[$1]" -v k="$2" -v v="$3" 'BEGIN {ORS = "\r\n"} {sub(/\r$/, "")}
+    $0 == s {f = 1; print; next} /^\[/ {f = 0}
+    f && index($0, k "=") == 1 {print k "=" v; next} {print}' "$INI" >"$INI.new" && mv "$INI.new" "$INI"
+}
+for k in NormPos 'NormPos(1280x1024)'; do
+  set_key Klondike "$k" 200,150,2698,1525
+  set_key MainWindow "$k" 1100,900,3000,2000
+done
+[ "$(key Klondike NormPos)" = 200,150,2698,1525 ] || fail "run 6: could not write the large rectangle"
+frame_rect() {  # left,top,right,bottom of the frame
+  local id=$1 ax ay w h l r t b
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "ax=" $4} /Absolute upper-left Y/ {print "ay=" $4}
+    /^ *Width:/ {print "w=" $2} /^ *Height:/ {print "h=" $2}')"
+  IFS=', ' read -r l r t b <<<"$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //')"
+  echo "$((ax - l)),$((ay - t)),$((ax + w + r)),$((ay + h + b))"
+}
+IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+inside_workarea() {  # inside_workarea <what> <left,top,right,bottom>
+  local x1 y1 x2 y2
+  IFS=, read -r x1 y1 x2 y2 <<<"$2"
+  [ "$x1" -ge "$WX" ] && [ "$y1" -ge "$WY" ] && [ "$x2" -le $((WX + WW)) ] && [ "$y2" -le $((WY + WH)) ] ||
+    fail "run 6: the $1's frame $2 is not inside the work area $WX,$WY,$((WX + WW)),$((WY + WH))"
+}
+start_app
+GAME_RECT=$(frame_rect "$GAME"); MAIN_RECT=$(frame_rect "$MAIN")
+note "run 6: Klondike frame $GAME_RECT, main window frame $MAIN_RECT"
+inside_workarea "Klondike window" "$GAME_RECT"
+inside_workarea "main window" "$MAIN_RECT"
+[ "$GAME_RECT" = "$WX,$WY,$((WX + WW)),$((WY + WH))" ] ||
+  fail "run 6: the Klondike window $GAME_RECT does not fill the work area it was too large for"
+quit_app
+[ "$(key Klondike NormPos)" = "$GAME_RECT" ] && [ "$(key Klondike 'NormPos(1280x1024)')" = "$GAME_RECT" ] ||
+  fail "run 6: saved [Klondike] NormPos=$(key Klondike NormPos), not the fitted $GAME_RECT"
+[ "$(key MainWindow NormPos)" = "$MAIN_RECT" ] ||
+  fail "run 6: saved [MainWindow] NormPos=$(key MainWindow NormPos), not the fitted $MAIN_RECT"
+
 echo "PASS"

@@ -287,7 +287,8 @@ protected:
   std::unique_ptr<TPreferencesDlg> FPreferences;
   TSoundManager FSounds;
   QPointer<Form> FForm;
-  QWidget* FMouseOwner = nullptr;
+  // Guarded: a test may delete the window (after a win, say) with a button still held.
+  QPointer<QWidget> FMouseOwner;
   QStringList FPrompts;
   int FAnswer = Prompts::IDOK;
   int FWinDialogs = 0;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/IniFile.h"
 #include "platform/Metrics.h"
@@ -226,6 +227,50 @@ TEST_F(FormPlacementTest, PositionsOffTheScreenAreBroughtBack) {
   }
 }
 
+TEST_F(FormPlacementTest, RectanglesThatDoNotFitTheScreenAreFittedAndSavedSo) {
+  // The free area of the test screen, whatever size the platform gives it.
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  auto bottom = [&](int extra) { return QByteArray::number(area.top() + area.height() + extra); };
+  const struct {
+    QByteArray NormPos;
+    QRect Frame;  // where the frame must land
+  } cases[] = {
+      // Far larger than any screen: it once gave a window of 32767 x 29975 pixels.
+      {"0,0,40000,30000", area},
+      // Written on a larger monitor, read on a smaller one.
+      {"120,90,2618,1465", area},
+      // Right less left overflows an int.
+      {"-2147483648,-2147483648,2147483647,2147483647", area},
+      {"-99999999999999999999,-99999999999999999999,99999999999999999999,99999999999999999999", area},
+      // Too tall only: moved up as far as needed, its width and left edge kept.
+      {"50,40,450," + bottom(500), QRect(50, area.top(), 400, area.height())},
+      // Smaller than the window's minimum.
+      {"30,40,60,70", QRect(30, 40, 304, 204)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.NormPos.toStdString());
+    WriteFileBytes(Ini(), "[Golf]\r\nNormPos=" + c.NormPos + "\r\n");
+    TGameWindow w;
+    Attach(w, "Golf");
+    w.setMinimumSize(300, 200);
+    w.show();
+    EXPECT_EQ(w.frameGeometry(), c.Frame);
+    ASSERT_TRUE(w.close());
+    const QRect f = c.Frame;
+    EXPECT_EQ(TIniFile(Ini()).ReadString("Golf", "NormPos", ""),
+              QStringLiteral("%1,%2,%3,%4").arg(f.left()).arg(f.top()).arg(f.left() + f.width()).arg(f.top() + f.height()));
+  }
+
+  // A window that reopens maximized gets the fitted rectangle as its normal one.
+  WriteFileBytes(Ini(), "[Golf]\r\nShowCmd=3\r\nNormPos=0,0,40000,30000\r\n");
+  TGameWindow w;
+  Attach(w, "Golf");
+  w.show();
+  ASSERT_TRUE(w.isMaximized());
+  w.showNormal();
+  EXPECT_EQ(w.frameGeometry(), area);
+}
+
 TEST_F(FormPlacementTest, PreventResizeFixesTheSizeAndDropsTheMaximizeButton) {
   QDialog peek;
   TFormPlacement* p = Attach(peek, "FTPeekDialog");
@@ -281,9 +326,23 @@ TEST_F(FormPlacementTest, MinMaxInfoLimitsTheWindowAndClearingItGivesTheOwnLimit
   EXPECT_EQ(w.maximumSize(), QSize(596, 446));
   w.resize(1000, 10);
   EXPECT_EQ(w.size(), QSize(596, 40));
-  // The maximized size bounds the window as well.
+  // The maximized size and position say where a maximized window goes; resizing stays
+  // bounded by the tracking size alone.
+  p->MinMaxInfo().SetMaxSizeWidth(500);
   p->MinMaxInfo().SetMaxSizeHeight(300);
-  EXPECT_EQ(w.maximumSize(), QSize(596, 296));
+  EXPECT_EQ(w.maximumSize(), QSize(596, 446));
+  w.resize(1000, 1000);
+  EXPECT_EQ(w.size(), QSize(596, 446));
+  // Maximized, the window tells the window manager the maximized size as its largest
+  // (this platform has no window manager to act on it); restored, it has its tracking
+  // size and its rectangle back.
+  w.showMaximized();
+  ASSERT_TRUE(w.isMaximized());
+  EXPECT_EQ(w.windowHandle()->maximumSize().grownBy(w.windowHandle()->frameMargins()), QSize(500, 300));
+  EXPECT_EQ(w.maximumSize(), QSize(596, 446));
+  w.showNormal();
+  EXPECT_EQ(w.windowHandle()->maximumSize(), QSize(596, 446));
+  EXPECT_EQ(w.size(), QSize(596, 446));
   p->SetMinMaxInfo(TWinMinMaxInfo());
   EXPECT_TRUE(p->MinMaxInfo().DefaultMinMaxInfo());
   EXPECT_EQ(w.minimumSize(), QSize(50, 40));

@@ -57,6 +57,12 @@ TEST(ToolEditFileName, ANameWithABlankIsShownQuotedAndReadBackWithout) {
     EXPECT_EQ(edit.FileName(), name) << name.toStdString();
   }
 
+  // The name is checked with its surrounding quotes off: an opening quote without a
+  // closing one still leaves a name.
+  edit.SetFileName("\"sounds/a b.wav");
+  EXPECT_EQ(edit.text(), "\"sounds/a b.wav");
+  EXPECT_EQ(edit.FileName(), "sounds/a b.wav");
+
   edit.SetFileName("");
   EXPECT_EQ(edit.text(), "");
   EXPECT_EQ(edit.FileName(), "");

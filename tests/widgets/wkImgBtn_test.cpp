@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <memory>
@@ -281,6 +282,24 @@ TEST_F(ImageBtnTest, LosingTheWindowEndsAPressWithoutClick) {
   EXPECT_EQ(FClicks, 0);
 }
 
+TEST_F(ImageBtnTest, AClickOnAnInactiveWindowBringsItForwardAndClicksWithoutAMouseDown) {
+  int downs = 0;
+  FButton->OnMouseDown = [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { ++downs; };
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  QTest::mouseClick(FButton, Qt::LeftButton, {}, QPoint(5, 4));
+  EXPECT_EQ(FClicks, 1);
+  EXPECT_EQ(downs, 0);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(FForm.get()));
+  QTest::qWait(20);
+  // The window is active now: a click is an ordinary one.
+  QTest::mouseClick(FButton, Qt::LeftButton, {}, QPoint(5, 4));
+  EXPECT_EQ(FClicks, 2);
+  EXPECT_EQ(downs, 1);
+}
+
 TEST_F(ImageBtnTest, ColourTintsTheInsideOnly) {
   EXPECT_EQ(At(FButton->RenderButton(), 4, 3), Inside);  // RGB(192, 192, 192)
   FButton->SetColor(clNone);
@@ -529,11 +548,45 @@ TEST(ImageBtnDialog, EnterEscapeAndAcceleratorClickTheirButtons) {
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), TwkImageBtn::mrRetry);
 
+  // Alt with the accelerator is the button's whatever has the focus, also an edit; the
+  // letter alone is the edit's text.
+  open();
+  QTest::keyClick(edit, Qt::Key_R);
+  EXPECT_EQ(edit->text(), "r");
+  EXPECT_TRUE(dialog.isVisible());
+  QTest::keyClick(edit, Qt::Key_R, Qt::AltModifier);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), TwkImageBtn::mrRetry);
+  EXPECT_EQ(edit->text(), "r");
+
   // A Close button closes its window.
   open();
   retry->SetKind(bkClose);
   retry->Click();
   EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST(ImageBtnDialog, AClickHandlerThatClearsTheResultKeepsTheDialogOpen) {
+  QDialog dialog;
+  auto* ok = new TwkImageBtn(&dialog);
+  ok->SetKind(bkOK);
+  bool refuse = true;
+  int clicks = 0;
+  // The usual check of an OK button: the result is already set when the handler runs.
+  ok->OnClick = [&] {
+    ++clicks;
+    EXPECT_EQ(dialog.result(), TwkImageBtn::mrOk);
+    if (refuse) dialog.setResult(TwkImageBtn::mrNone);
+  };
+  QTimer::singleShot(0, &dialog, [&] {
+    ok->Click();
+    EXPECT_TRUE(dialog.isVisible());
+    refuse = false;
+    ok->Click();
+    if (dialog.isVisible()) dialog.reject();
+  });
+  EXPECT_EQ(dialog.exec(), TwkImageBtn::mrOk);
+  EXPECT_EQ(clicks, 2);
 }
 
 TEST_F(ImageBtnTest, PicturesFromAnotherButtonOrImager) {
