@@ -725,7 +725,7 @@ bool Save(const QString& fileName, const QByteArray& bytes) {
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)::fchown(handle, old.st_uid, old.st_gid);
     ok = ::fchmod(handle, old.st_mode & 07777) == 0;
   }
-  ok = ok && WriteAll(handle, bytes) && ::fsync(handle) == 0;
+  ok = ok && WriteAll(handle, bytes) && ::fdatasync(handle) == 0;
   ok = ::close(handle) == 0 && ok;
   ok = ok && ::rename(tempName.constData(), targetName.constData()) == 0;
   if (!ok) ::unlink(tempName.constData());
