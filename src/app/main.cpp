@@ -48,13 +48,17 @@ int main(int argc, char** argv) {
   // Temporaries of saves that a killed copy left beside the settings file.
   RemoveStraySaveFiles(Paths::SettingsFilePath());
 
+  int result = 0;
   try {
     TLongLivedWindows windows = CreateLongLivedWindows();
-    return app.exec();
+    result = app.exec();
   } catch (const std::exception& error) {
     ShowException(QString::fromLocal8Bit(error.what()));
   } catch (...) {
     ShowException(QString());
   }
-  return 0;
+  // Settings kept back behind another copy that held the file too long (stopped in a
+  // debugger, say), including what the windows stored as they closed.
+  FlushPrivateProfiles();
+  return result;
 }

@@ -3,15 +3,69 @@
 #include <QDate>
 #include <QTime>
 
+#include "platform/IniFile.h"
 #include "shell/Profile.h"
 
 namespace {
 
-struct TKey {
-  TProfile& Profile;
-  explicit TKey(TProfile& profile, const char* name) : Profile(profile) { Profile.SetEntry(QLatin1String(name)); }
-  bool Present() { return Profile.Text() != Profile.DefaultText(); }
+// The keys of one statistics section, read and written as the profile component reads
+// and writes them, inside one update of the settings file.
+class TStatistics {
+public:
+  TStatistics(TIniEdit& ini, const QString& section, const QString& none)
+      : FIni(ini), FSection(section), FNone(none) {}
+
+  QString Text(const char* key) const {
+    return FIni.ReadString(FSection, QLatin1String(key), FNone).left(ProfileMaxText);
+  }
+  bool Present(const char* key) const { return Text(key) != FNone; }
+  int Value(const char* key) const { return ProfileTextToInt(Text(key)); }
+  bool State(const char* key) const { return ProfileTextToBool(Text(key)); }
+  void SetText(const char* key, const QString& text) { FIni.WriteString(FSection, QLatin1String(key), text); }
+  void SetValue(const char* key, int value) { SetText(key, QString::number(value)); }
+  void SetState(const char* key, bool value) { SetText(key, BoolToProfileText(value)); }
+
+private:
+  TIniEdit& FIni;
+  const QString& FSection;
+  const QString& FNone;
 };
+
+void Record(TStatistics& keys, const TDealResult& result) {
+  int prior = 1;
+  const bool attempted = keys.Present("GamesAttempted");
+  if (attempted) prior = keys.Value("GamesAttempted");
+  keys.SetValue("GamesAttempted", attempted ? prior + 1 : 1);
+
+  if (result.Won) {
+    keys.SetValue("GamesWon", keys.Present("GamesWon") ? keys.Value("GamesWon") + 1 : 1);
+    const bool lastWon = keys.Present("LastGame") && keys.State("LastGame");
+    keys.SetState("LastGame", true);
+    int streak = 1;
+    if (keys.Present("CurrentStreak") && lastWon) streak = keys.Value("CurrentStreak") + 1;
+    keys.SetValue("CurrentStreak", streak);
+    if (keys.Present("LongestStreak") && keys.Value("LongestStreak") > streak) return;
+    keys.SetValue("LongestStreak", streak);
+    keys.SetText("LongestStreakDate", FloatText(result.Now));
+    return;
+  }
+
+  keys.SetState("LastGame", false);
+  keys.SetValue("CurrentStreak", 0);
+  int losses = prior;
+  if (keys.Present("GamesWon")) losses -= keys.Value("GamesWon");
+  // A hand-edited file may claim more wins than attempts; never divide by zero or less.
+  if (losses < 0) losses = 0;
+  if (keys.Present("AvgScore")) {
+    bool ok = false;
+    double average = keys.Text("AvgScore").trimmed().toDouble(&ok);
+    if (!ok) average = 0;
+    keys.SetText("AvgScore", FloatText((losses * average + result.Score) / (losses + 1)));
+  } else {
+    keys.SetValue("AvgScore", result.Score);
+  }
+  if (!keys.Present("HiScore") || keys.Value("HiScore") < result.Score) keys.SetValue("HiScore", result.Score);
+}
 
 }  // namespace
 
@@ -26,70 +80,12 @@ QString FloatText(double value) { return QString::number(value, 'g', 15); }
 
 void RecordDeal(TProfile& profile, const TDealResult& result) {
   if (result.MoveCount < result.Threshold) return;
-
-  int prior = 1;
-  {
-    TKey key(profile, "GamesAttempted");
-    const bool present = key.Present();
-    if (present) prior = profile.Value();
-    profile.SetValue(present ? prior + 1 : 1);
-  }
-
-  if (result.Won) {
-    {
-      TKey key(profile, "GamesWon");
-      profile.SetValue(key.Present() ? profile.Value() + 1 : 1);
-    }
-    bool lastWon = false;
-    {
-      TKey key(profile, "LastGame");
-      if (key.Present()) lastWon = profile.State();
-      profile.SetState(true);
-    }
-    int streak = 1;
-    {
-      TKey key(profile, "CurrentStreak");
-      if (key.Present() && lastWon) streak = profile.Value() + 1;
-      profile.SetValue(streak);
-    }
-    {
-      TKey key(profile, "LongestStreak");
-      if (key.Present() && profile.Value() > streak) return;
-      profile.SetValue(streak);
-    }
-    profile.SetEntry(QStringLiteral("LongestStreakDate"));
-    profile.SetText(FloatText(result.Now));
-    return;
-  }
-
-  {
-    TKey key(profile, "LastGame");
-    profile.SetState(false);
-  }
-  {
-    TKey key(profile, "CurrentStreak");
-    profile.SetValue(0);
-  }
-  int losses = prior;
-  {
-    TKey key(profile, "GamesWon");
-    if (key.Present()) losses -= profile.Value();
-  }
-  // A hand-edited file may claim more wins than attempts; never divide by zero or less.
-  if (losses < 0) losses = 0;
-  {
-    TKey key(profile, "AvgScore");
-    if (key.Present()) {
-      bool ok = false;
-      double average = profile.Text().trimmed().toDouble(&ok);
-      if (!ok) average = 0;
-      profile.SetText(FloatText((losses * average + result.Score) / (losses + 1)));
-    } else {
-      profile.SetValue(result.Score);
-    }
-  }
-  {
-    TKey key(profile, "HiScore");
-    if (!key.Present() || profile.Value() < result.Score) profile.SetValue(result.Score);
-  }
+  if (profile.Section().isEmpty() || profile.FileName().isEmpty()) return;
+  // One update of the file: another copy recording at the same time cannot slip its
+  // counts in between this one's reads and writes.
+  UpdatePrivateProfile(profile.FileName(), [section = profile.Section(), none = profile.DefaultText(),
+                                            result](TIniEdit& ini) {
+    TStatistics keys(ini, section, none);
+    Record(keys, result);
+  });
 }

@@ -2,7 +2,8 @@
 // The statistics recorder's arithmetic: what a finished or abandoned deal writes into one
 // statistics section ("GamesAttempted", "GamesWon", "LastGame", "CurrentStreak",
 // "LongestStreak", "LongestStreakDate", "AvgScore", "HiScore"). A key counts as present
-// when its text is not the profile's default "None".
+// when its text is not the profile's default "None". A deal is recorded in one update of
+// the settings file, so copies of the program recording at once lose no counts.
 
 #include <QDateTime>
 #include <QString>
@@ -17,7 +18,8 @@ struct TDealResult {
   double Now = 0;     // the date-time value stored with a new longest streak
 };
 
-// Records the deal in profile's current section.
+// Records the deal in profile's current section (nothing while the profile names no
+// section or file); the profile's entry is left as it was.
 void RecordDeal(TProfile& profile, const TDealResult& result);
 
 // Days since 30 December 1899, the time of day as the fraction.

@@ -4,13 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -205,6 +206,8 @@ struct TLineRef {
   quint8 EndLength = 0;
   TLineKind Kind = TLineKind::Other;
 };
+
+}  // namespace
 
 // The file as bytes with an index of its lines, its sections and (built when first asked)
 // the keys of each section, so that finding a key does not walk the file.
@@ -424,6 +427,8 @@ private:
   bool FChanged = false;
 };
 
+namespace {
+
 // A line break inside a name or value would split it into lines of its own.
 QString OneLine(QString s) {
   s.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -439,8 +444,13 @@ constexpr qint64 MaxSettingsBytes = 512LL * 1024 * 1024;
 // cached one keeps from getting its inode number; only writers that change the file in
 // place are left to the stamps.
 constexpr qint64 StampGrainNs = 1'000'000'000;
-// A copy that holds the settings lock longer than this is stuck; the write gives up.
-constexpr auto LockWait = std::chrono::seconds(5);
+// A copy that holds the settings lock longer than this is stuck: the write is kept back
+// rather than freezing the window.
+constexpr auto LockWait = std::chrono::milliseconds(500);
+// While changes are kept back the holder is known to be stuck: later writes only look.
+constexpr auto KeptBackWait = std::chrono::milliseconds(20);
+// The marker in the names of the temporaries of saves, which no player gives a file.
+const QString SaveMarker = QStringLiteral(".pellamy-save-");
 
 // What identifies one state of the file on disk.
 struct TStamp {
@@ -463,11 +473,14 @@ qint64 NowNs() {
   return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
+using TChange = std::function<void(TIniEdit&)>;
+
 // The parsed file kept between calls. It is used again only when the file on disk still
 // has the stamp it was read with, and that stamp is trustworthy: the file was last
 // changed well before it was read (a change within the same clock tick could keep the
 // stamp). The descriptor of the file read stays open, so its inode number cannot be
-// handed to a replacement while the entry lives.
+// handed to a replacement while the entry lives. Changes kept back behind a stuck copy's
+// lock live here too, with the file as reads see it then.
 struct TCachedFile {
   TIniDocument Doc;
   bool Valid = false;    // Doc is the file as last seen
@@ -476,6 +489,9 @@ struct TCachedFile {
   TStamp Stamp;
   int Pinned = -1;
   quint64 LastUse = 0;
+  std::vector<TChange> KeptBack;  // in the order they were made
+  TIniDocument Overlay;           // Doc with KeptBack applied, while OverlayValid
+  bool OverlayValid = false;
 
   ~TCachedFile() { Unpin(); }
   void Unpin() {
@@ -486,6 +502,7 @@ struct TCachedFile {
     Valid = false;
     Present = false;
     Racy = true;
+    OverlayValid = false;
     Unpin();
     Doc.Assign(QByteArray());
   }
@@ -499,7 +516,26 @@ struct TCachedFile {
     Racy = racy;
     Present = true;
     Valid = true;
+    OverlayValid = false;
     Pinned = file.Release();
+  }
+  // The file as this program sees it: with the kept-back changes made.
+  const TIniDocument& View() {
+    if (KeptBack.empty()) return Doc;
+    if (!OverlayValid) {
+      Overlay = Doc;
+      TIniEdit edit(Overlay);
+      for (const TChange& change : KeptBack) change(edit);
+      OverlayValid = true;
+    }
+    return Overlay;
+  }
+  // The sections the kept-back changes write to.
+  QStringList KeptBackSections() const {
+    TIniDocument scratch = Doc;
+    TIniEdit edit(scratch);
+    for (const TChange& change : KeptBack) change(edit);
+    return edit.Sections();
   }
 };
 
@@ -511,16 +547,22 @@ std::mutex& CacheMutex() {
 // A program reads its own settings file and, now and then, a tips file: a few entries.
 constexpr size_t MaxCachedFiles = 4;
 
-TCachedFile& CachedFile(const QString& fileName) {
+std::unordered_map<QString, std::unique_ptr<TCachedFile>>& CachedFiles() {
   static std::unordered_map<QString, std::unique_ptr<TCachedFile>> files;
+  return files;
+}
+
+TCachedFile& CachedFile(const QString& fileName) {
+  auto& files = CachedFiles();
   static quint64 uses = 0;
   auto found = files.find(fileName);
   if (found == files.end()) {
-    if (files.size() >= MaxCachedFiles) {
-      auto oldest = std::min_element(files.begin(), files.end(),
-                                     [](const auto& a, const auto& b) { return a.second->LastUse < b.second->LastUse; });
-      files.erase(oldest);
-    }
+    // Entries holding kept-back changes stay until those are written.
+    auto oldest = files.end();
+    for (auto it = files.begin(); it != files.end(); ++it)
+      if (it->second->KeptBack.empty() && (oldest == files.end() || it->second->LastUse < oldest->second->LastUse))
+        oldest = it;
+    if (files.size() >= MaxCachedFiles && oldest != files.end()) files.erase(oldest);
     found = files.emplace(fileName, std::make_unique<TCachedFile>()).first;
   }
   found->second->LastUse = ++uses;
@@ -557,29 +599,62 @@ bool Refresh(const QString& fileName, TCachedFile& entry) {
   return true;
 }
 
+// The folder the settings file's name is in.
+QByteArray FolderOf(const QString& fileName) { return QFile::encodeName(QFileInfo(fileName).absolutePath()); }
+
+// What the save lock is taken on, chosen from the files alone so that every copy takes
+// the same one: "<file>.lock" (made when missing), opened for writing or, when it cannot
+// be (another user's file, a folder), for reading, which flock takes as well; failing
+// both (a link, a loop), the settings folder itself. Links are never followed, so the
+// lock file cannot be turned into a way to make a file elsewhere.
+int OpenLockTarget(const QString& fileName) {
+  const QByteArray lockName = QFile::encodeName(fileName + QStringLiteral(".lock"));
+  constexpr int Flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+  int handle = ::open(lockName.constData(), O_RDWR | O_CREAT | Flags, 0644);
+  if (handle < 0) handle = ::open(lockName.constData(), O_RDONLY | Flags);
+  if (handle < 0) handle = ::open(FolderOf(fileName).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  return handle;
+}
+
+bool SameFile(int a, int b) {
+  struct stat sa {}, sb {};
+  return ::fstat(a, &sa) == 0 && ::fstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 // The advisory lock every copy of the program takes around a read-modify-write of the
-// file: an flock on "<file>.lock" beside it. The kernel drops it when its holder ends,
-// so a killed copy never leaves it held. Without a usable lock file (a read-only folder,
-// where the write fails anyway) the write goes ahead unlocked.
+// file. The kernel drops it when its holder ends, so a killed copy never leaves it held.
 class TSaveLock {
 public:
-  explicit TSaveLock(const QString& fileName, bool wait = true) {
-    FHandle = ::open(QFile::encodeName(fileName + QStringLiteral(".lock")).constData(),
-                     O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
-    if (FHandle < 0) return;
-    const auto deadline = std::chrono::steady_clock::now() + LockWait;
+  TSaveLock(const QString& fileName, std::chrono::steady_clock::duration wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    FHandle = OpenLockTarget(fileName);
     auto pause = std::chrono::microseconds(50);
-    while (::flock(FHandle, LOCK_EX | LOCK_NB) != 0) {
-      if ((errno != EWOULDBLOCK && errno != EINTR) || !wait || std::chrono::steady_clock::now() >= deadline) {
-        FBusy = errno == EWOULDBLOCK || errno == EINTR;
+    int changes = 0;
+    while (FHandle >= 0) {
+      if (::flock(FHandle, LOCK_EX | LOCK_NB) == 0) {
+        // The files may have changed since the choice (the lock file removed or made):
+        // the lock counts only if it is still what every copy would choose now.
+        const int now = OpenLockTarget(fileName);
+        if (now >= 0 && SameFile(now, FHandle)) {
+          ::close(now);
+          FHeld = true;
+          return;
+        }
         ::close(FHandle);
-        FHandle = -1;
-        return;
+        FHandle = now;
+        if (++changes > 100) break;  // files changing under us all the time: give up
+        continue;
+      }
+      if (errno != EWOULDBLOCK && errno != EINTR) break;
+      if (std::chrono::steady_clock::now() >= deadline) {
+        FBusy = true;
+        break;
       }
       std::this_thread::sleep_for(pause);
-      pause = std::min(pause * 2, std::chrono::microseconds(1000));
+      pause = std::min(pause * 2, std::chrono::microseconds(2000));
     }
-    FHeld = true;
+    if (FHandle >= 0) ::close(FHandle);
+    FHandle = -1;
   }
   ~TSaveLock() {
     if (FHandle >= 0) ::close(FHandle);
@@ -597,15 +672,113 @@ private:
   bool FBusy = false;
 };
 
-bool Save(const QString& fileName, const QByteArray& bytes) {
-  QSaveFile f(fileName);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    f.commit();
-    return false;
+// The file a save replaces: the name itself, or the end of its chain of links (so a file
+// kept elsewhere and linked in stays linked). Empty for links that never end.
+QString SaveTarget(const QString& fileName) {
+  QFileInfo info(fileName);
+  for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
+  return info.isSymLink() ? QString() : info.absoluteFilePath();
+}
+
+QString RandomLetters(int count) {
+  static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  QString text;
+  for (int i = 0; i < count; ++i) text += QLatin1Char(Letters[QRandomGenerator::global()->bounded(62)]);
+  return text;
+}
+
+bool WriteAll(int handle, const QByteArray& bytes) {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(handle, bytes.constData() + done, size_t(bytes.size() - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += n;
   }
-  return f.commit();
+  return true;
+}
+
+// Replaces the file atomically: a new hidden temporary beside it, named with a marker
+// only this program uses (RemoveStraySaveFiles knows it, and nothing else), written and
+// flushed to disk, given the old file's owner and permissions, then renamed over it.
+bool Save(const QString& fileName, const QByteArray& bytes) {
+  const QString target = SaveTarget(fileName);
+  if (target.isEmpty()) return false;
+  const QByteArray targetName = QFile::encodeName(target);
+  struct stat old {};
+  const bool exists = ::stat(targetName.constData(), &old) == 0;
+  // A settings file made read-only is left as it is.
+  if (exists && ::access(targetName.constData(), W_OK) != 0) return false;
+  const QFileInfo info(target);
+  const QString prefix = info.absolutePath() + QStringLiteral("/.") + info.fileName() + SaveMarker;
+  QByteArray tempName;
+  int handle = -1;
+  for (int attempt = 0; attempt < 100 && handle < 0; ++attempt) {
+    tempName = QFile::encodeName(prefix + RandomLetters(6));
+    handle = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, exists ? 0600 : 0666);
+    if (handle < 0 && errno != EEXIST) return false;
+  }
+  if (handle < 0) return false;
+  bool ok = true;
+  if (exists) {
+    // The owner only when it differs (a run as another user); failing that, ours.
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)::fchown(handle, old.st_uid, old.st_gid);
+    ok = ::fchmod(handle, old.st_mode & 07777) == 0;
+  }
+  ok = ok && WriteAll(handle, bytes) && ::fdatasync(handle) == 0;
+  ok = ::close(handle) == 0 && ok;
+  ok = ok && ::rename(tempName.constData(), targetName.constData()) == 0;
+  if (!ok) ::unlink(tempName.constData());
+  return ok;
+}
+
+// Applies the kept-back changes and then change (when given) to the file read afresh,
+// and saves once. The save lock is held. On success nothing is kept back any more; on
+// failure the file is as it was, the kept-back changes stay and change is dropped.
+bool SaveLocked(const QString& fileName, TCachedFile& entry, const TChange* change) {
+  if (!Refresh(fileName, entry)) return false;
+  TIniDocument& doc = entry.Doc;
+  doc.ClearChanged();
+  TIniEdit edit(doc);
+  for (const TChange& kept : entry.KeptBack) kept(edit);
+  if (change) (*change)(edit);
+  if (doc.Changed()) {
+    if (!Save(fileName, doc.Bytes())) {
+      entry.Invalidate();
+      return false;
+    }
+    // The new file is the one just written (every copy writes under the lock): keep the
+    // document and take the new file's stamp.
+    TRegularFile written;
+    if (written.Open(fileName))
+      entry.Take(written, false);
+    else
+      entry.Invalidate();
+  }
+  entry.KeptBack.clear();
+  entry.OverlayValid = false;
+  return true;
+}
+
+// One write or update of the file: under the lock when it comes in time, else kept back.
+bool Commit(const QString& fileName, TChange change) {
+  bool keptBack = false;
+  {
+    std::lock_guard guard(CacheMutex());
+    keptBack = !CachedFile(fileName).KeptBack.empty();
+  }
+  // Locked from the read to the rename, and the file read afresh under the lock when it
+  // changed, so that a write never acts on another copy's older view of the file.
+  const TSaveLock lock(fileName, keptBack ? KeptBackWait : LockWait);
+  std::lock_guard guard(CacheMutex());
+  TCachedFile& entry = CachedFile(fileName);
+  if (lock.Busy()) {
+    entry.KeptBack.push_back(std::move(change));
+    entry.OverlayValid = false;
+    return true;
+  }
+  if (!lock.Held()) return false;
+  return SaveLocked(fileName, entry, &change);
 }
 
 // Runs a read-only look at the file's current content; def when it cannot be read.
@@ -614,10 +787,38 @@ TResult Look(const QString& fileName, TResult def, TLook look) {
   std::lock_guard guard(CacheMutex());
   TCachedFile& entry = CachedFile(fileName);
   if (!Refresh(fileName, entry)) return def;
-  return look(entry.Doc);
+  return look(entry.View());
 }
 
 }  // namespace
+
+QString TIniEdit::ReadString(const QString& section, const QString& key, const QString& def) const {
+  if (section.isEmpty() || key.isEmpty()) return def;
+  TParsed p;
+  return FDoc.FindKey(section, key, &p) < 0 ? def : p.Value;
+}
+
+void TIniEdit::WriteString(const QString& section, const QString& key, const QString& value) {
+  if (section.isEmpty() || key.isEmpty()) return;
+  FDoc.SetValue(OneLine(section), OneLine(key), OneLine(value));
+  Touch(section);
+}
+
+void TIniEdit::DeleteKey(const QString& section, const QString& key) {
+  if (section.isEmpty() || key.isEmpty()) return;
+  FDoc.DeleteKey(section, key);
+  Touch(section);
+}
+
+void TIniEdit::EraseSection(const QString& section) {
+  if (section.isEmpty()) return;
+  FDoc.EraseSection(section);
+  Touch(section);
+}
+
+void TIniEdit::Touch(const QString& section) {
+  if (!FSections.contains(section, Qt::CaseInsensitive)) FSections.append(section);
+}
 
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName) {
@@ -631,53 +832,66 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
 bool WritePrivateProfileString(const QString& section, const QString& key,
                                const std::optional<QString>& value, const QString& fileName) {
   if (section.isEmpty() || fileName.isEmpty()) return false;
-  // Locked from the read to the rename, and the file read afresh under the lock when it
-  // changed, so that a write never acts on another copy's older view of the file.
-  const TSaveLock lock(fileName);
-  if (lock.Busy()) return false;
-  std::lock_guard guard(CacheMutex());
-  TCachedFile& entry = CachedFile(fileName);
-  if (!Refresh(fileName, entry)) return false;
-  TIniDocument& doc = entry.Doc;
-  doc.ClearChanged();
-  if (key.isEmpty())
-    doc.EraseSection(section);
-  else if (!value)
-    doc.DeleteKey(section, key);
-  else
-    doc.SetValue(OneLine(section), OneLine(key), OneLine(*value));
-  if (!doc.Changed()) return true;
-  if (!Save(fileName, doc.Bytes())) {
-    entry.Invalidate();
-    return false;
+  return Commit(fileName, [section, key, value](TIniEdit& ini) {
+    if (key.isEmpty())
+      ini.EraseSection(section);
+    else if (!value)
+      ini.DeleteKey(section, key);
+    else
+      ini.WriteString(section, key, *value);
+  });
+}
+
+bool UpdatePrivateProfile(const QString& fileName, std::function<void(TIniEdit&)> change) {
+  if (fileName.isEmpty() || !change) return false;
+  return Commit(fileName, std::move(change));
+}
+
+bool FlushPrivateProfiles(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  QStringList waiting;
+  {
+    std::lock_guard guard(CacheMutex());
+    for (const auto& [name, entry] : CachedFiles())
+      if (!entry->KeptBack.empty()) waiting.append(name);
   }
-  // The new file is the one just written (every copy writes under the lock): keep the
-  // document and take the new file's stamp.
-  TRegularFile written;
-  if (written.Open(fileName))
-    entry.Take(written, false);
-  else
-    entry.Invalidate();
-  return true;
+  bool allSaved = true;
+  for (const QString& fileName : waiting) {
+    const TSaveLock lock(fileName, std::max(deadline - std::chrono::steady_clock::now(),
+                                            std::chrono::steady_clock::duration::zero()));
+    std::lock_guard guard(CacheMutex());
+    TCachedFile& entry = CachedFile(fileName);
+    if (entry.KeptBack.empty() || (lock.Held() && SaveLocked(fileName, entry, nullptr))) continue;
+    allSaved = false;
+    const QStringList sections = entry.KeptBackSections();
+    const QString message = QStringLiteral("Pellamy!: settings not saved to %1 (it stayed locked or could not be "
+                                           "written): [%2]\n")
+                                .arg(fileName, sections.join(QStringLiteral("], [")));
+    std::fputs(message.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+  }
+  return allSaved;
 }
 
 int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds) {
   if (fileName.isEmpty()) return 0;
   // Every copy saves under the lock, so while it is held here no save is under way and a
   // temporary beside the file is left over from a copy that was killed while saving.
-  const TSaveLock lock(fileName, false);
+  const TSaveLock lock(fileName, std::chrono::steady_clock::duration::zero());
   if (!lock.Held()) return 0;
-  const QFileInfo info(fileName);
+  const QString target = SaveTarget(fileName);
+  if (target.isEmpty()) return 0;
+  const QFileInfo info(target);
   const QDir folder = info.absoluteDir();
-  const QRegularExpression stray(QStringLiteral("^") + QRegularExpression::escape(info.fileName()) +
-                                 QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+  const QRegularExpression stray(QStringLiteral("^\\.") + QRegularExpression::escape(info.fileName() + SaveMarker) +
+                                 QStringLiteral("[A-Za-z0-9]{6}$"));
   const qint64 oldest = NowNs() - minAgeSeconds * 1'000'000'000;
   int removed = 0;
-  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot)) {
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
     if (!stray.match(name).hasMatch()) continue;
     const QByteArray path = QFile::encodeName(folder.filePath(name));
     struct stat st {};
-    if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::getuid()) continue;
+    if (::lstat(path.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
     if (TStamp::Of(st).MTimeNs > oldest) continue;
     if (::unlink(path.constData()) == 0) ++removed;
   }

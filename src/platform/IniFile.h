@@ -3,16 +3,27 @@
 // section and key names, first occurrence wins, values trimmed with one pair of quotes
 // stripped, ';' comment lines, new keys appended at the end of their section and new
 // sections at the end of the file, every untouched byte kept. Text on disk is
-// Windows-1252. Every write goes to disk at once and atomically (temporary file in the
-// same folder, then rename); a failed write leaves the old file as it was.
+// Windows-1252. Every write goes to disk at once and atomically (a hidden temporary
+// beside the file, flushed to disk, then renamed over it, keeping the file's permissions;
+// a linked file is replaced at the link's target); a failed write leaves the old file as
+// it was.
 //
 // The parsed file is kept in memory and read again only when the file on disk changed
 // (its inode, size or time stamps differ, or it changed too recently for the stamps to
 // tell). Several copies of the program may share the file: each write holds an advisory
-// lock on "<file>.lock" from reading the file to renaming the new one into place, so no
-// copy writes back a view that misses another copy's change. What can still race is a
-// caller's own read-then-write (a counter read by two copies, each writing its value
-// plus one): one of those increments is lost, nothing else.
+// lock from reading the file to renaming the new one into place, so no copy writes back a
+// view that misses another copy's change. The lock is "<file>.lock" beside the file,
+// opened for reading when it cannot be opened for writing, and the settings folder itself
+// when the lock file cannot be opened at all; every copy makes the same choice from the
+// same files. A write that can lock nothing fails. A caller that reads a value and writes
+// back something made from it (a counter) uses UpdatePrivateProfile, which does both under
+// one lock, so no copy's change is lost.
+//
+// A write waits for another copy's lock about half a second at most (briefly while
+// changes are already kept back). A copy that holds it longer is stuck (stopped in a
+// debugger, by Ctrl+Z): the change is then kept in memory, in order, and written, applied
+// again to the file as it is then, before the next write to that file or at
+// FlushPrivateProfiles. Reads of the file answer as if the kept changes were written.
 //
 // Line endings: a rewritten line keeps its own ending; an added line takes the ending of
 // the file's first terminated line, and a new file uses "\r\n" as Windows does. A new key
@@ -22,6 +33,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <chrono>
+#include <functional>
 #include <optional>
 
 // Windows-1252, the code page of the file. Every byte decodes to one character and back;
@@ -39,17 +52,52 @@ bool TryStrToInt(const QString& text, int& value);
 
 // The two profile calls. A missing file or key, or an empty section, key or file name,
 // gives def. A value of nullopt deletes the key; an empty key erases the whole section.
-// Returns false when the file could not be read or written (or section or file name is
-// empty); a write that changes nothing does not touch the file.
+// Returns false when the file could not be read, written or locked (or section or file
+// name is empty); a write that changes nothing does not touch the file. A write kept back
+// behind a stuck copy's lock returns true: it is not lost, reads see it, and it goes to
+// disk with the next write or the flush (which reports it if it never does).
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName);
 bool WritePrivateProfileString(const QString& section, const QString& key,
                                const std::optional<QString>& value, const QString& fileName);
 
-// Removes temporaries of the file's atomic saves that a copy killed while saving left
-// beside it ("<file name>.XXXXXX", six letters or digits, a regular file of ours, last
-// changed at least minAgeSeconds ago). Only while the save lock can be taken at once, so
-// never another running copy's save in progress. Returns how many went.
+class TIniDocument;
+
+// The file as one update sees it: the reads and writes of the profile calls on the
+// content read under the lock, with the update's own writes so far.
+class TIniEdit {
+public:
+  explicit TIniEdit(TIniDocument& doc) : FDoc(doc) {}
+  QString ReadString(const QString& section, const QString& key, const QString& def) const;
+  void WriteString(const QString& section, const QString& key, const QString& value);
+  void DeleteKey(const QString& section, const QString& key);
+  void EraseSection(const QString& section);
+  // The sections written to, in the order first written.
+  const QStringList& Sections() const { return FSections; }
+
+private:
+  void Touch(const QString& section);
+  TIniDocument& FDoc;
+  QStringList FSections;
+};
+
+// Reads and writes several keys of the file as one change: the lock is taken once, the
+// file read afresh under it, change run on it, and the result saved once. Returns as a
+// write does. change may run more than once (when kept back: again on the file as it is
+// when it is written, and for reads meanwhile), so it must work from what it reads
+// through the edit only.
+bool UpdatePrivateProfile(const QString& fileName, std::function<void(TIniEdit&)> change);
+
+// Writes every change kept back behind a stuck copy, waiting for the locks no longer
+// than timeout in all. Called when the program ends. True when nothing is left unsaved;
+// otherwise one line per file on standard error names the file and its unsaved sections.
+bool FlushPrivateProfiles(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
+// Removes temporaries that a copy killed while saving left beside the file (the hidden
+// ".<file name>.pellamy-save-XXXXXX" only this program makes, six letters or digits, a
+// regular file of ours, last changed at least minAgeSeconds ago). Only while the save
+// lock can be taken at once, so never another running copy's save in progress. A name a
+// player gives a copy of the file is never touched. Returns how many went.
 int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds = 60);
 
 // The framework's INI class over the same calls.

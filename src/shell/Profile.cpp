@@ -3,9 +3,6 @@
 #include "platform/IniFile.h"
 
 namespace {
-// The system hands back at most this many characters of a value.
-constexpr qsizetype MaxTextRead = 255;
-
 QString AsciiUpper(const QString& text) {
   QString upper = text;
   for (QChar& c : upper)
@@ -21,12 +18,18 @@ bool ProfileTextToBool(const QString& text) {
 
 QString BoolToProfileText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
+int ProfileTextToInt(const QString& text) {
+  int value = 0;
+  if (TryStrToInt(text, value)) return value;
+  return ProfileTextToBool(text) ? 1 : 0;
+}
+
 QString TProfile::Text() {
   if (!KeySelected()) {
     FLastText.clear();
     return FLastText;
   }
-  FLastText = GetPrivateProfileString(FSection, FEntry, FDefaultText, FFileName).left(MaxTextRead);
+  FLastText = GetPrivateProfileString(FSection, FEntry, FDefaultText, FFileName).left(ProfileMaxText);
   return FLastText;
 }
 
@@ -35,12 +38,7 @@ void TProfile::SetText(const QString& text) {
   if (WritePrivateProfileString(FSection, FEntry, text, FFileName)) FLastText = text;
 }
 
-int TProfile::Value() {
-  const QString text = Text();
-  int value = 0;
-  if (TryStrToInt(text, value)) return value;
-  return ProfileTextToBool(text) ? 1 : 0;
-}
+int TProfile::Value() { return ProfileTextToInt(Text()); }
 
 void TProfile::SetValue(int value) { SetText(QString::number(value)); }
 

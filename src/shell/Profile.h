@@ -1,8 +1,8 @@
 #pragma once
 // One key of the settings file, read and written as text, integer or boolean. Every
 // access goes to the settings layer, which answers from the file as it is on disk now
-// (re-read when it changed) and writes through at once; the component itself keeps
-// nothing but the last text seen.
+// (re-read when it changed, with any write still kept back behind another copy's lock)
+// and writes through at once; the component itself keeps nothing but the last text seen.
 
 #include <QString>
 
@@ -11,6 +11,11 @@
 bool ProfileTextToBool(const QString& text);
 // "True" or "False".
 QString BoolToProfileText(bool value);
+// The integer rule of a profile text: a 32-bit integer (decimal, or hex after "$", "x",
+// "X", "0x", "0X"); a text that is no number gives 1 when it reads true, else 0.
+int ProfileTextToInt(const QString& text);
+// The most characters a read hands back.
+constexpr qsizetype ProfileMaxText = 255;
 
 class TProfile {
 public:
@@ -33,8 +38,7 @@ public:
   // Writes the key; nothing happens while Section, Entry or FileName is empty, and a
   // failed write is silent.
   void SetText(const QString& text);
-  // Text as a 32-bit integer (decimal, or hex after "$", "x", "X", "0x", "0X"); a text
-  // that is no number gives 1 when it reads true by the State rule, else 0.
+  // Text by the rule of ProfileTextToInt.
   int Value();
   // Writes the decimal form.
   void SetValue(int value);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "support/TestSupport.h"
 #include "games/StatisticsRecorder.h"
 #include "platform/IniFile.h"
@@ -94,6 +96,21 @@ TEST_F(TRecorderTest, MoreWinsThanAttemptsInTheFileNeverDivideByZero) {
   Record(40, false, 5);
   EXPECT_EQ(Key("AvgScore"), "5");
   EXPECT_EQ(Key("GamesAttempted"), "3");
+}
+
+TEST_F(TRecorderTest, TwoCopiesRecordingAtOnceCountEveryGame) {
+  // Two copies of the program finishing games at the same time, each its own process.
+  constexpr int Deals = 300;
+  QProcess copies[2];
+  for (QProcess& copy : copies) copy.start(QStringLiteral(PELLAMY_STATISTICS_WRITER), {FFile, QString::number(Deals)});
+  for (QProcess& copy : copies) {
+    ASSERT_TRUE(copy.waitForFinished(240000));
+    EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
+  }
+  EXPECT_EQ(Key("GamesAttempted").toStdString(), std::to_string(2 * Deals));
+  EXPECT_EQ(Key("GamesWon").toStdString(), std::to_string(2 * Deals / 3));
+  EXPECT_EQ(Key("HiScore").toStdString(), "29");
 }
 
 TEST(DateTimeValueTest, CountsDaysFromTheEndOf1899) {

@@ -9,6 +9,9 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <functional>
+#include <memory>
 #include <thread>
 
 #include <fcntl.h>
@@ -269,23 +272,37 @@ void SetModifiedTime(const QString& path, timespec when) {
   ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
 }
 
-TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingButACountersRace) {
-  // Everything a copy does not write must come through byte for byte.
+TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingWhateverTheLockFileIs) {
+  // Everything a copy does not write must come through byte for byte, and each copy's
+  // counter updates all count. Also when the lock file beside the settings is one the
+  // program cannot open for writing: a folder, a read-only file (one left by another
+  // user: as root, the copies run as another user), a link to itself, a dangling link.
   const QByteArray kept = ForeignFile + "\r\n[Unknown Section]\r\n; a note\r\nX = \"y\"\r\n";
-  WriteFileBytes(Path, kept + "[Stats]\r\nPlayed=0\r\n");
-  constexpr int Rounds = 200;
-  QProcess copies[2];
-  for (int c = 0; c < 2; ++c)
-    copies[c].start(QStringLiteral(PELLAMY_INI_WRITER), {Path, "race", QString::number(c + 1), QString::number(Rounds)});
-  for (QProcess& copy : copies) {
-    ASSERT_TRUE(copy.waitForFinished(120000));
-    EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
-  }
-
-  const QByteArray disk = ReadFileBytes(Path);
-  const int played = Read("Stats", "Played").toInt();
-  EXPECT_GE(played, Rounds) << "only the counter's race may be lost";
-  EXPECT_LE(played, 2 * Rounds);
+  const QString lock = Path + ".lock";
+  const QByteArray lockName = QFile::encodeName(lock);
+  const bool root = getuid() == 0;
+  struct TLockCase {
+    const char* Name;
+    std::function<void()> Make;
+    bool OtherUser = false;
+  };
+  const TLockCase cases[] = {
+      {"made by the copies", [] {}},
+      {"a folder", [&] { ASSERT_EQ(mkdir(lockName.constData(), 0755), 0); }},
+      {"read-only",
+       [&] {
+         WriteFileBytes(lock, "");
+         ASSERT_EQ(chmod(lockName.constData(), 0444), 0);
+         if (root) {
+           ASSERT_EQ(chmod(QFile::encodeName(Dir.Path()).constData(), 0777), 0);
+           ASSERT_EQ(chmod(QFile::encodeName(Path).constData(), 0666), 0);
+         }
+       },
+       root},
+      {"a link to itself", [&] { ASSERT_EQ(symlink(lockName.constData(), lockName.constData()), 0); }},
+      {"a dangling link", [&] { ASSERT_EQ(symlink(QFile::encodeName(Dir.File("gone")).constData(), lockName.constData()), 0); }},
+  };
+  constexpr int Rounds = 100;
   QByteArray own[2];
   for (int c = 0; c < 2; ++c) {
     own[c] = "[Copy" + QByteArray::number(c + 1) + "]\r\n";
@@ -293,11 +310,36 @@ TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingButACountersRace) {
       own[c] += "Key" + QByteArray::number(i) + "=value " + QByteArray::number(i) + " of copy " +
                 QByteArray::number(c + 1) + "\r\n";
   }
-  const QByteArray stats = "[Stats]\r\nPlayed=" + QByteArray::number(played) + "\r\n";
-  // The copies' sections follow in the order the copies first wrote.
-  const QByteArray oneFirst = kept + stats + own[0] + own[1];
-  const QByteArray twoFirst = kept + stats + own[1] + own[0];
-  EXPECT_TRUE(disk == oneFirst || disk == twoFirst) << disk.toStdString();
+  const QByteArray stats = "[Stats]\r\nPlayed=" + QByteArray::number(2 * Rounds) + "\r\n";
+  for (const TLockCase& lockCase : cases) {
+    SCOPED_TRACE(lockCase.Name);
+    if (unlink(lockName.constData()) != 0) rmdir(lockName.constData());
+    WriteFileBytes(Path, kept + "[Stats]\r\nPlayed=0\r\n");
+    lockCase.Make();
+    struct stat lockBefore {};
+    const bool hadLock = lstat(lockName.constData(), &lockBefore) == 0;
+    QProcess copies[2];
+    for (int c = 0; c < 2; ++c) {
+      QStringList args{Path, "race", QString::number(c + 1), QString::number(Rounds)};
+      if (lockCase.OtherUser) args.prepend("nobody");
+      copies[c].start(QStringLiteral(PELLAMY_INI_WRITER), args);
+    }
+    for (QProcess& copy : copies) {
+      ASSERT_TRUE(copy.waitForFinished(120000));
+      EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
+    }
+    // The copies' sections follow in the order the copies first wrote.
+    const QByteArray disk = ReadFileBytes(Path);
+    EXPECT_TRUE(disk == kept + stats + own[0] + own[1] || disk == kept + stats + own[1] + own[0])
+        << disk.toStdString();
+    // The lock file the player has is left as it is.
+    struct stat lockAfter {};
+    if (hadLock) {
+      ASSERT_EQ(lstat(lockName.constData(), &lockAfter), 0);
+      EXPECT_EQ(lockAfter.st_ino, lockBefore.st_ino);
+      EXPECT_EQ(lockAfter.st_mode, lockBefore.st_mode);
+    }
+  }
 }
 
 TEST_F(IniFileTest, ACachedReadFollowsEveryChangeOnDisk) {
@@ -338,17 +380,23 @@ TEST_F(IniFileTest, ASettingsFileThatIsNoRegularFileNeitherHangsNorIsReplaced) {
   EXPECT_TRUE(TIniFile(Path).ReadSections().isEmpty());
 }
 
-TEST_F(IniFileTest, StrayTemporariesOfKilledSavesAreRemovedWhenNoCopyIsSaving) {
+TEST_F(IniFileTest, StartUpRemovesOnlyTheTemporariesOfKilledSaves) {
   WriteFileBytes(Path, "[S]\r\nK=1\r\n");
   const timespec old{time(nullptr) - 600, 0};
-  const QStringList strays{"Pellamy.ini.bzhQyB", "Pellamy.ini.000000"};
-  const QStringList kept{"Pellamy.ini.young1", "Pellamy.ini.toolong1", "Pellamy.ini.sh0rt", "Other.ini.abcdef",
-                         "Pellamy.ini.a-b_cd", "Pellamy.ini"};
-  for (const QString& name : strays + kept) {
-    if (name != "Pellamy.ini") WriteFileBytes(Dir.File(name), "[S]\r\nK=0\r\n");
-    if (name != "Pellamy.ini.young1") SetModifiedTime(Dir.File(name), old);
+  // What a save killed half-way leaves: a hidden name only the program makes.
+  const QStringList strays{".Pellamy.ini.pellamy-save-bzhQyB", ".Pellamy.ini.pellamy-save-000000"};
+  // The player's own copies, named as a player names them, and near misses.
+  const QStringList players{"Pellamy.ini.backup", "Pellamy.ini.Backup", "Pellamy.ini.saved1", "Pellamy.ini.old001",
+                            "Pellamy.ini.AbC123", "Pellamy.ini.bzhQyB", ".Pellamy.ini.pellamy-save-toolong1",
+                            ".Pellamy.ini.pellamy-save-sh0rt", ".Other.ini.pellamy-save-abcdef", "Pellamy.ini"};
+  const QString young = ".Pellamy.ini.pellamy-save-young1";
+  for (const QString& name : strays + players + QStringList{young}) {
+    if (name != "Pellamy.ini") WriteFileBytes(Dir.File(name), "[S]\r\nK=" + name.toUtf8() + "\r\n");
+    if (name != young) SetModifiedTime(Dir.File(name), old);
   }
-  ASSERT_TRUE(QDir(Dir.Path()).mkdir("Pellamy.ini.folder"));
+  // Names of the pattern that are no file of their own: a link to the player's backup, a folder.
+  ASSERT_TRUE(QFile::link(Dir.File("Pellamy.ini.backup"), Dir.File(".Pellamy.ini.pellamy-save-link00")));
+  ASSERT_TRUE(QDir(Dir.Path()).mkdir(".Pellamy.ini.pellamy-save-folder"));
 
   // While another copy holds the save lock, its temporary may be the one being written.
   const int other = open(QFile::encodeName(Path + ".lock").constData(), O_RDWR | O_CREAT, 0644);
@@ -358,11 +406,81 @@ TEST_F(IniFileTest, StrayTemporariesOfKilledSavesAreRemovedWhenNoCopyIsSaving) {
   close(other);
 
   EXPECT_EQ(RemoveStraySaveFiles(Path), 2);
-  QStringList left = QDir(Dir.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  const QStringList left = QDir(Dir.Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   for (const QString& name : strays) EXPECT_FALSE(left.contains(name)) << name.toStdString();
-  for (const QString& name : kept) EXPECT_TRUE(left.contains(name)) << name.toStdString();
-  EXPECT_TRUE(left.contains("Pellamy.ini.folder"));
+  for (const QString& name : players + QStringList{young}) {
+    if (name == "Pellamy.ini") continue;
+    EXPECT_EQ(ReadFileBytes(Dir.File(name)), "[S]\r\nK=" + name.toUtf8() + "\r\n") << name.toStdString();
+  }
+  EXPECT_TRUE(left.contains(".Pellamy.ini.pellamy-save-link00"));
+  EXPECT_TRUE(left.contains(".Pellamy.ini.pellamy-save-folder"));
   EXPECT_EQ(Read("S", "K"), "1");
+}
+
+TEST_F(IniFileTest, ACopyStoppedWhileSavingHoldsNoWriteUpAndLosesNothing) {
+  WriteFileBytes(Path, "[Game]\r\nCount=0\r\n");
+  // Another copy takes the lock for an update and is stopped there (Ctrl+Z, a debugger).
+  QProcess holder;
+  holder.start(QStringLiteral(PELLAMY_INI_WRITER), {Path, "hold"});
+  QByteArray said;
+  while (!said.contains("held") && holder.waitForReadyRead(30000)) said += holder.readAllStandardOutput();
+  ASSERT_TRUE(said.contains("held")) << holder.readAllStandardError().toStdString();
+  const pid_t pid = pid_t(holder.processId());
+  ASSERT_EQ(kill(pid, SIGSTOP), 0);
+  const std::unique_ptr<void, std::function<void(void*)>> resume(&holder, [pid](void*) { kill(pid, SIGCONT); });
+
+  // Writes and updates return at once, are kept in memory, and reads see them.
+  using Clock = std::chrono::steady_clock;
+  Clock::duration longest{};
+  auto timed = [&](const std::function<bool()>& write) {
+    const auto start = Clock::now();
+    const bool done = write();
+    longest = std::max(longest, Clock::now() - start);
+    return done;
+  };
+  auto increment = [&] {
+    return UpdatePrivateProfile(Path, [](TIniEdit& ini) {
+      ini.WriteString("Game", "Count", QString::number(ini.ReadString("Game", "Count", "0").toInt() + 1));
+    });
+  };
+  EXPECT_TRUE(timed([&] { return Write("Game", "A", "1"); }));
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(timed(increment));
+  EXPECT_TRUE(timed([&] { return Write("Game", "B", "2"); }));
+  EXPECT_LT(longest, std::chrono::seconds(1));
+  EXPECT_EQ(Read("Game", "A"), "1");
+  EXPECT_EQ(Read("Game", "Count"), "3");
+  EXPECT_EQ(TIniFile(Path).ReadSection("Game"), QStringList({"Count", "A", "B"}));
+  EXPECT_EQ(Disk(), "[Game]\r\nCount=0\r\n");
+
+  // Closing with the holder still stopped gives up after a while and says what was not saved.
+  const QString log = Dir.File("stderr.txt");
+  std::fflush(stderr);
+  const int savedErr = dup(STDERR_FILENO);
+  const int logFile = open(QFile::encodeName(log).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ASSERT_GE(logFile, 0);
+  dup2(logFile, STDERR_FILENO);
+  close(logFile);
+  const auto flushStart = Clock::now();
+  const bool flushed = FlushPrivateProfiles();
+  const auto flushTime = Clock::now() - flushStart;
+  std::fflush(stderr);
+  dup2(savedErr, STDERR_FILENO);
+  close(savedErr);
+  EXPECT_FALSE(flushed);
+  EXPECT_GT(flushTime, std::chrono::seconds(4));
+  EXPECT_LT(flushTime, std::chrono::seconds(10));
+  const QByteArray message = ReadFileBytes(log);
+  EXPECT_TRUE(message.contains(QFile::encodeName(Path)) && message.contains("[Game]")) << message.toStdString();
+  EXPECT_EQ(message.count('\n'), 1) << message.toStdString();
+
+  // Once the holder goes on, the next write brings every kept change to disk, in order.
+  ASSERT_EQ(kill(pid, SIGCONT), 0);
+  holder.write("\n");
+  ASSERT_TRUE(holder.waitForFinished(30000));
+  EXPECT_EQ(holder.exitCode(), 0);
+  EXPECT_TRUE(Write("Game", "C", "3"));
+  EXPECT_EQ(Disk(), "[Game]\r\nCount=3\r\nA=1\r\nB=2\r\nC=3\r\n[Holder]\r\nKey=1\r\n");
+  EXPECT_TRUE(FlushPrivateProfiles());
 }
 
 }  // namespace
