@@ -323,8 +323,9 @@ void TPellamyForm::RequestWindowState(QWidget* window, Qt::WindowStates state) {
     constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowFullScreen;
     state &= ~Qt::WindowActive;
     Qt::WindowStates step = window->windowState() & ~Qt::WindowActive;
+    std::vector<Qt::WindowStates>& steps = request->Expected.emplace_back();
     const auto expect = [&](Qt::WindowStates next) {
-      if (next != step) request->Expected.push_back(next);
+      if (next != step) steps.push_back(next);
       step = next;
     };
     if (step & Qt::WindowMinimized) expect(step & ~Qt::WindowMinimized);
@@ -345,12 +346,22 @@ bool TPellamyForm::DeliverStateReport(QWindow* handle, QEvent* event) {
   const auto request = std::find_if(FStateRequests.begin(), FStateRequests.end(),
                                     [handle](const TStateRequest& r) { return r.Handle == handle; });
   if (request == FStateRequests.end()) return false;
-  std::vector<Qt::WindowStates>& expected = request->Expected;
-  const auto step = request->Since.hasExpired(AnswerTimeout)
-                        ? expected.end()
-                        : std::find(expected.begin(), expected.end(), handle->windowStates());
-  const bool own = step != expected.end();
-  if (own) expected.erase(expected.begin(), std::next(step));
+  // The latest request first: a request that was never reported back (the window manager
+  // had already done as asked) must not claim the reports of a later one. An earlier one
+  // may still be answered late, when the next came before its answer.
+  bool own = false;
+  auto& expected = request->Expected;
+  const Qt::WindowStates reported = handle->windowStates();
+  for (auto steps = expected.rbegin(); !own && steps != expected.rend() && !request->Since.hasExpired(AnswerTimeout);
+       ++steps) {
+    const auto step = std::find(steps->begin(), steps->end(), reported);
+    if (step == steps->end()) continue;
+    own = true;
+    steps->erase(steps->begin(), std::next(step));
+    expected.erase(expected.begin(), std::prev(steps.base()));
+  }
+  expected.erase(std::remove_if(expected.begin(), expected.end(), [](const auto& steps) { return steps.empty(); }),
+                 expected.end());
   if (expected.empty() || !own) FStateRequests.erase(request);
   if (!own) return false;
   const QScopedValueRollback<bool> ownReport(FOwnStateReport, true);
@@ -372,7 +383,7 @@ void TPellamyForm::WindowShownOrGone(QWindow* handle) {
   if (!window || !window->isVisible()) return;
   const std::optional<bool> minimized = WindowFrame::Minimized(window);
   if (!minimized) return;
-  if (*minimized && !handle->isExposed() && !ApplicationMinimized() && !window->isMinimized()) {
+  if (*minimized && !handle->isExposed() && !ApplicationMinimized()) {
     MinimizeApplication();
   } else if (!*minimized && handle->isExposed() && ApplicationMinimized() && !FHiddenToTray) {
     const bool known = std::any_of(FMinimizedWithApp.begin(), FMinimizedWithApp.end(),

@@ -110,12 +110,12 @@ private:
     QPointer<QWidget> Window;
     Qt::WindowStates StateBefore;
   };
-  // The states the program asked of one window, and the steps on the way, in the order
-  // the window manager will report them. Those reports are the program's own doing, not
-  // the player's.
+  // The states the program asked of one window not yet reported back, oldest first: for
+  // each request the steps on the way and the state asked for, in the order the window
+  // manager reports them. Those reports are the program's own doing, not the player's.
   struct TStateRequest {
     QPointer<QWindow> Handle;
-    std::vector<Qt::WindowStates> Expected;
+    std::vector<std::vector<Qt::WindowStates>> Expected;
     QElapsedTimer Since;
   };
   void Track(QWidget* window);
