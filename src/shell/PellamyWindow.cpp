@@ -352,13 +352,14 @@ bool TPellamyForm::DeliverStateReport(QWindow* handle, QEvent* event) {
   bool own = false;
   auto& expected = request->Expected;
   const Qt::WindowStates reported = handle->windowStates();
-  for (auto steps = expected.rbegin(); !own && steps != expected.rend() && !request->Since.hasExpired(AnswerTimeout);
-       ++steps) {
-    const auto step = std::find(steps->begin(), steps->end(), reported);
-    if (step == steps->end()) continue;
+  for (size_t i = expected.size(); i-- > 0 && !request->Since.hasExpired(AnswerTimeout);) {
+    std::vector<Qt::WindowStates>& steps = expected[i];
+    const auto step = std::find(steps.begin(), steps.end(), reported);
+    if (step == steps.end()) continue;
     own = true;
-    steps->erase(steps->begin(), std::next(step));
-    expected.erase(expected.begin(), std::prev(steps.base()));
+    steps.erase(steps.begin(), std::next(step));
+    expected.erase(expected.begin(), expected.begin() + std::ptrdiff_t(i));
+    break;
   }
   expected.erase(std::remove_if(expected.begin(), expected.end(), [](const auto& steps) { return steps.empty(); }),
                  expected.end());
