@@ -8,6 +8,7 @@
 #include "platform/Prompts.h"
 #include "shell/GameTable.h"
 #include "shell/GameWindows.h"
+#include "widgets/WindowFrame.h"
 
 TGameSelectDlg* GameSelectDlg = nullptr;
 
@@ -49,7 +50,9 @@ TGameSelectDlg::~TGameSelectDlg() {
 
 void TGameSelectDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (event->spontaneous()) return;
+  WindowFrame::CentreOnScreen(this);
+  FormShow();
 }
 
 void TGameSelectDlg::FormShow() {

@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 #include <algorithm>
 
@@ -26,6 +28,7 @@
 #include "shell/StatisticsWindow.h"
 #include "widgets/ExShell.h"
 #include "widgets/FormPlacement.h"
+#include "widgets/WindowFrame.h"
 #include "widgets/wkImgBtn.h"
 #include "widgets/wkLabel.h"
 
@@ -220,7 +223,12 @@ bool IsProgramWindow(QWidget* w) {
 }  // namespace
 
 void TPellamyForm::MinimizeApplication() {
-  if (FRestoring) return;
+  // Steps of a minimize or restore the program asked for itself start nothing new.
+  if (FRestoring || FOwnStateReport) return;
+  if (FMinimizedWithApp.empty()) {
+    QWidget* active = QApplication::activeWindow();
+    FActiveBeforeMinimize = active && IsProgramWindow(active) ? active : nullptr;
+  }
   std::vector<QWidget*> added;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (!IsProgramWindow(window) || !window->isVisible()) continue;
@@ -229,8 +237,9 @@ void TPellamyForm::MinimizeApplication() {
     if (known) continue;
     // The window's state before this minimize (the window manager may have set the
     // minimized flag already).
-    FMinimizedWithApp.push_back({window, window->windowState() & ~Qt::WindowMinimized});
+    FMinimizedWithApp.push_back({window, window->windowState() & ~(Qt::WindowMinimized | Qt::WindowActive)});
     window->installEventFilter(this);
+    Track(window);
     added.push_back(window);
   }
   FormHide();
@@ -238,7 +247,7 @@ void TPellamyForm::MinimizeApplication() {
   // minimized window in its task list even after it is hidden.
   if (FHiddenToTray) return;
   for (QWidget* window : added)
-    if (!window->isMinimized()) window->showMinimized();
+    if (!window->isMinimized()) RequestWindowState(window, window->windowState() | Qt::WindowMinimized);
 }
 
 void TPellamyForm::FormHide() {
@@ -255,24 +264,133 @@ void TPellamyForm::FormHide() {
     if (m.Window) m.Window->hide();
 }
 
-void TPellamyForm::RestoreApplication() {
+void TPellamyForm::RestoreApplication(QWidget* restored) {
   if (FRestoring) return;
   FRestoring = true;
   const std::vector<TMinimizedWindow> windows = std::move(FMinimizedWithApp);
   FMinimizedWithApp.clear();
-  for (const TMinimizedWindow& m : windows) {
-    if (!m.Window) continue;
-    m.Window->removeEventFilter(this);
-    if (m.Window->windowState() != m.StateBefore) m.Window->setWindowState(m.StateBefore);
-    if (!m.Window->isVisible()) m.Window->show();
-  }
+  QWidget* front = restored ? restored : FActiveBeforeMinimize.data();
+  const bool frontKnown = std::any_of(windows.begin(), windows.end(),
+                                      [front](const TMinimizedWindow& m) { return m.Window == front; });
+  if (!front || (!frontKnown && front != restored)) front = this;
+  // A window manager puts each window it restores on top and gives it the focus, so the
+  // one that belongs in front comes back last.
+  for (const TMinimizedWindow& m : windows)
+    if (m.Window && m.Window != front) RestoreWindow(m);
+  for (const TMinimizedWindow& m : windows)
+    if (m.Window && m.Window == front) RestoreWindow(m);
   FHiddenToTray = false;
+  FActiveBeforeMinimize = nullptr;
   TrayIcon->SetActive(false);
-  if (isVisible()) {
-    raise();
-    activateWindow();
+  if (front->isVisible() && !front->isMinimized()) {
+    front->raise();
+    front->activateWindow();
   }
   FRestoring = false;
+}
+
+void TPellamyForm::RestoreWindow(const TMinimizedWindow& m) {
+  m.Window->removeEventFilter(this);
+  if ((m.Window->windowState() & ~Qt::WindowActive) != m.StateBefore) RequestWindowState(m.Window, m.StateBefore);
+  if (!m.Window->isVisible()) m.Window->show();
+}
+
+// The state reports and the mapping of the window's native window reach eventFilter.
+void TPellamyForm::Track(QWidget* window) {
+  if (QWindow* handle = window->windowHandle()) {
+    handle->removeEventFilter(this);
+    handle->installEventFilter(this);
+  }
+}
+
+void TPellamyForm::RequestWindowState(QWidget* window, Qt::WindowStates state) {
+  QWindow* handle = window->windowHandle();
+  // A hidden window is not the window manager's: nothing is reported back for it.
+  if (handle && window->isVisible()) {
+    FStateRequests.erase(std::remove_if(FStateRequests.begin(), FStateRequests.end(),
+                                        [](const TStateRequest& r) { return !r.Handle; }),
+                         FStateRequests.end());
+    auto request = std::find_if(FStateRequests.begin(), FStateRequests.end(),
+                                [handle](const TStateRequest& r) { return r.Handle == handle; });
+    if (request == FStateRequests.end()) {
+      FStateRequests.push_back({handle, {}, {}});
+      request = std::prev(FStateRequests.end());
+      Track(window);
+    }
+    // Qt takes a window out of the minimized state first, then out of the maximized
+    // state, then minimizes it and maximizes it again as asked: each step may be
+    // reported (a report that sees no change is left out).
+    constexpr Qt::WindowStates sized = Qt::WindowMaximized | Qt::WindowFullScreen;
+    state &= ~Qt::WindowActive;
+    Qt::WindowStates step = window->windowState() & ~Qt::WindowActive;
+    std::vector<Qt::WindowStates>& steps = request->Expected.emplace_back();
+    const auto expect = [&](Qt::WindowStates next) {
+      if (next != step) steps.push_back(next);
+      step = next;
+    };
+    if (step & Qt::WindowMinimized) expect(step & ~Qt::WindowMinimized);
+    if (step & sized) expect(step & ~sized);
+    if (state & Qt::WindowMinimized) expect(step | Qt::WindowMinimized);
+    expect(state);
+    request->Since.start();
+  }
+  window->setWindowState(state);
+}
+
+// A report of a window's state that the program asked for itself, or of a step on the
+// way, is delivered here with FOwnStateReport set, so that it is not taken for the player
+// minimizing or restoring a window. Anything else is the player's, and so is everything
+// once the window manager has left a request unanswered for a while.
+bool TPellamyForm::DeliverStateReport(QWindow* handle, QEvent* event) {
+  constexpr qint64 AnswerTimeout = 2000;
+  const auto request = std::find_if(FStateRequests.begin(), FStateRequests.end(),
+                                    [handle](const TStateRequest& r) { return r.Handle == handle; });
+  if (request == FStateRequests.end()) return false;
+  // The latest request first: a request that was never reported back (the window manager
+  // had already done as asked) must not claim the reports of a later one. An earlier one
+  // may still be answered late, when the next came before its answer.
+  bool own = false;
+  auto& expected = request->Expected;
+  const Qt::WindowStates reported = handle->windowStates();
+  for (size_t i = expected.size(); i-- > 0 && !request->Since.hasExpired(AnswerTimeout);) {
+    std::vector<Qt::WindowStates>& steps = expected[i];
+    const auto step = std::find(steps.begin(), steps.end(), reported);
+    if (step == steps.end()) continue;
+    own = true;
+    steps.erase(steps.begin(), std::next(step));
+    expected.erase(expected.begin(), expected.begin() + std::ptrdiff_t(i));
+    break;
+  }
+  expected.erase(std::remove_if(expected.begin(), expected.end(), [](const auto& steps) { return steps.empty(); }),
+                 expected.end());
+  if (expected.empty() || !own) FStateRequests.erase(request);
+  if (!own) return false;
+  const QScopedValueRollback<bool> ownReport(FOwnStateReport, true);
+  // Delivered here and now, so that the window's handlers run while the flag is set.
+  static_cast<QObject*>(handle)->event(event);
+  return true;
+}
+
+// Qt reports a window's state as it finds it when it comes to the window manager's
+// notice, and leaves out a report that shows no change: a minimize that follows a restore
+// within a few milliseconds (or the other way round) can go by unreported. The window
+// still leaves or comes back to the screen; when it does and the window manager's word
+// differs from what the program holds, the player did it.
+void TPellamyForm::WindowShownOrGone(QWindow* handle) {
+  if (FRestoring) return;
+  QWidget* window = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->windowHandle() == handle) window = w;
+  if (!window || !window->isVisible()) return;
+  const std::optional<bool> minimized = WindowFrame::Minimized(window);
+  if (!minimized) return;
+  if (*minimized && !handle->isExposed() && !ApplicationMinimized()) {
+    MinimizeApplication();
+  } else if (!*minimized && handle->isExposed() && ApplicationMinimized() && !FHiddenToTray) {
+    const bool known = std::any_of(FMinimizedWithApp.begin(), FMinimizedWithApp.end(),
+                                   [window](const TMinimizedWindow& m) { return m.Window == window; });
+    if (known) RestoreApplication(window);
+  }
 }
 
 void TPellamyForm::TrayIconDblClick() {
@@ -291,11 +409,11 @@ void TPellamyForm::Exit1Click() {
 
 void TPellamyForm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::WindowStateChange || FRestoring) return;
+  if (event->type() != QEvent::WindowStateChange || FRestoring || FOwnStateReport) return;
   if (isMinimized())
     MinimizeApplication();
   else if (ApplicationMinimized() && isVisible())
-    RestoreApplication();
+    RestoreApplication(this);
 }
 
 void TPellamyForm::closeEvent(QCloseEvent* event) {
@@ -317,10 +435,21 @@ void TPellamyForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TPellamyForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && event->spontaneous())
+    if (auto* handle = qobject_cast<QWindow*>(watched)) return DeliverStateReport(handle, event);
+  if (event->type() == QEvent::Expose)
+    if (auto* handle = qobject_cast<QWindow*>(watched)) {
+      // Only a window leaving the screen while the program is up, or coming back while
+      // it is down, is looked into, once the events at hand are handled.
+      if (handle->isExposed() == (ApplicationMinimized() && !FHiddenToTray))
+        QMetaObject::invokeMethod(
+            this, [this, h = QPointer<QWindow>(handle)] { if (h) WindowShownOrGone(h); }, Qt::QueuedConnection);
+      return false;
+    }
   // Any window of the program restored (from the task bar, say) brings back the others.
-  if (event->type() == QEvent::WindowStateChange && !FRestoring && watched != this) {
+  if (event->type() == QEvent::WindowStateChange && !FRestoring && !FOwnStateReport && watched != this) {
     auto* window = qobject_cast<QWidget*>(watched);
-    if (window && window->isVisible() && !window->isMinimized() && ApplicationMinimized()) RestoreApplication();
+    if (window && window->isVisible() && !window->isMinimized() && ApplicationMinimized()) RestoreApplication(window);
   }
   // The jester picture opens the About box, as the Info button does.
   if (watched == JesterImage && event->type() == QEvent::MouseButtonRelease &&

@@ -4,6 +4,7 @@
 // the win animation, hides to the notification area on request, and closes every game
 // window before it closes itself. Game windows read its public fields.
 
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QWindow;
 class TspAnimate;
 class TwkImageBtn;
 class TwkLabel;
@@ -87,8 +89,10 @@ public:
   // really be shown there; otherwise the windows stay minimized normally.
   void FormHide();
   // The program comes back as one: every window minimized (or hidden) with it returns to
-  // the state it had. Runs when any of them is restored, and from the tray icon.
-  void RestoreApplication();
+  // the state it had. Runs when any of them is restored (restored names it), and from the
+  // tray icon. The window the player restored, or else the one that was active before the
+  // minimize, comes back last: on top, with the keyboard focus.
+  void RestoreApplication(QWidget* restored = nullptr);
   void TrayIconDblClick();
   bool ApplicationMinimized() const { return !FMinimizedWithApp.empty(); }
   void Exit1Click();
@@ -106,9 +110,26 @@ private:
     QPointer<QWidget> Window;
     Qt::WindowStates StateBefore;
   };
+  // The states the program asked of one window not yet reported back, oldest first: for
+  // each request the steps on the way and the state asked for, in the order the window
+  // manager reports them. Those reports are the program's own doing, not the player's.
+  struct TStateRequest {
+    QPointer<QWindow> Handle;
+    std::vector<std::vector<Qt::WindowStates>> Expected;
+    QElapsedTimer Since;
+  };
+  void Track(QWidget* window);
+  void RequestWindowState(QWidget* window, Qt::WindowStates state);
+  bool DeliverStateReport(QWindow* handle, QEvent* event);
+  void WindowShownOrGone(QWindow* handle);
+  void RestoreWindow(const TMinimizedWindow& m);
+
   std::vector<TMinimizedWindow> FMinimizedWithApp;
+  std::vector<TStateRequest> FStateRequests;
+  QPointer<QWidget> FActiveBeforeMinimize;
   bool FHiddenToTray = false;
   bool FRestoring = false;
+  bool FOwnStateReport = false;  // a report of the program's own state request is being delivered
 };
 
 // The main window, set at the start of its constructor.

@@ -12,6 +12,7 @@
 #include "platform/Metrics.h"
 #include "platform/Paths.h"
 #include "shell/PreferencesColors.h"
+#include "widgets/WindowFrame.h"
 
 TPreferencesDlg* PreferencesDlg = nullptr;
 
@@ -173,6 +174,7 @@ void TPreferencesDlg::showEvent(QShowEvent* event) {
     FormShow();
   }
   QDialog::showEvent(event);
+  if (!event->spontaneous()) WindowFrame::CentreOnScreen(this);
 }
 
 void TPreferencesDlg::keyPressEvent(QKeyEvent* event) {

@@ -2,9 +2,11 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -89,6 +91,38 @@ QMargins Extents(QWidget* window) {
     QThread::msleep(2);
   }
   return {};
+}
+
+std::optional<bool> Minimized(QWidget* window) {
+  if (!window || !window->testAttribute(Qt::WA_WState_Created)) return std::nullopt;
+  xcb_connection_t* c = X11Connection();
+  if (!c) return std::nullopt;
+  const auto w = xcb_window_t(window->winId());
+  const xcb_atom_t wmState = Atom(c, "WM_STATE");
+  const std::vector<uint32_t> state = Cardinals(c, w, wmState, wmState, 2);
+  constexpr uint32_t NormalState = 1, IconicState = 3;
+  if (state.empty() || (state[0] != NormalState && state[0] != IconicState)) return std::nullopt;
+  if (state[0] == NormalState) return false;
+  // Window managers that know the hidden state also make windows on other desktops iconic.
+  const xcb_atom_t hidden = Atom(c, "_NET_WM_STATE_HIDDEN");
+  if (!WindowManagerSupports(c, hidden)) return true;
+  for (uint32_t a : Cardinals(c, w, Atom(c, "_NET_WM_STATE"), XCB_ATOM_ATOM, 32))
+    if (a == hidden) return true;
+  return false;
+}
+
+void CentreOnScreen(QWidget* window) {
+  if (!window) return;
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QMargins m = Extents(window);
+  const QSize outer = window->size().grownBy(m);
+  const QPoint frame(area.left() + std::max(0, (area.width() - outer.width()) / 2),
+                     area.top() + std::max(0, (area.height() - outer.height()) / 2));
+  // The client rectangle, not a move: Qt then asks for static gravity, so the client area
+  // lands exactly there, framed or not yet.
+  window->setGeometry(QRect(frame + QPoint(m.left(), m.top()), window->size()));
 }
 
 }  // namespace WindowFrame

@@ -144,6 +144,105 @@ expect_frames 4
 quit_app
 [ "$(keys)" = "$KEYS" ] || fail "run 4 moved the saved positions: $KEYS became $(keys)"
 
+# ---- which window a restore brings to the front; quick minimize/restore; dialogs ---------
+hex_id() { printf '0x%x' "$1"; }
+active_window() { xdotool getactivewindow 2>/dev/null; }
+# The higher of the two program windows in the window manager's stacking order.
+top_window() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr ',' '\n' | tr -d ' ' |
+    grep -x -e "$(hex_id "$MAIN")" -e "$(hex_id "$GAME")" | tail -1
+}
+in_front() { [ "$(active_window)" = "$1" ] && [ "$(xdotool getwindowfocus)" = "$1" ] && [ "$(top_window)" = "$(hex_id "$1")" ]; }
+expect_front() {  # expect_front <window> <its name> <after what>
+  wait_for "the $2 window on top with the focus $3" in_front "$1"
+  sleep 0.3
+  in_front "$1" || fail "$3 the $2 window lost the front again (active $(active_window), on top $(top_window))"
+  has_state "$MAIN" _NET_WM_STATE_HIDDEN && fail "$3 the main window stayed minimized"
+  has_state "$GAME" _NET_WM_STATE_HIDDEN && fail "$3 the Klondike window stayed minimized"
+  note "$3: the $2 window is on top with the focus"
+}
+both_hidden() { has_state "$MAIN" _NET_WM_STATE_HIDDEN && has_state "$GAME" _NET_WM_STATE_HIDDEN; }
+# One cycle: restore from a task-bar entry, 0.1 s later minimize a window; both windows
+# must go down and stay down.
+quick_cycle() {  # quick_cycle <window to restore> <window to minimize>
+  wmctrl -i -a "$1"
+  sleep 0.1
+  xdotool windowminimize "$2"
+  for _ in $(seq 60); do both_hidden && break; sleep 0.05; done
+  sleep 0.3
+  both_hidden
+}
+# Shows a dialog with a key in the game window and prints its frame's top-left corner and
+# outer size; the dialog is closed with its close box.
+dialog_frame() {  # dialog_frame <key> <title pattern>
+  local dlg="" ax ay w h l r t b
+  xdotool windowactivate --sync "$GAME" >/dev/null 2>&1
+  xdotool key "$1"
+  for _ in $(seq 100); do
+    dlg=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | grep -vx "$GAME" | head -1)
+    [ -n "$dlg" ] && xprop -id "$dlg" _NET_FRAME_EXTENTS | grep -q = && break
+    sleep 0.05
+  done
+  [ -n "$dlg" ] || fail "no dialog came up for $1"
+  sleep 0.3  # the window manager's last configure
+  ax=$(xwininfo -id "$dlg" | awk '/Absolute upper-left X/ {print $4}')
+  ay=$(xwininfo -id "$dlg" | awk '/Absolute upper-left Y/ {print $4}')
+  w=$(xwininfo -id "$dlg" | awk '/Width:/ {print $2}')
+  h=$(xwininfo -id "$dlg" | awk '/Height:/ {print $2}')
+  IFS=', ' read -r l r t b <<<"$(xprop -id "$dlg" _NET_FRAME_EXTENTS | sed 's/.*= //')"
+  wmctrl -i -c "$dlg"
+  for _ in $(seq 100); do xwininfo -id "$dlg" 2>/dev/null | grep -q IsViewable || break; sleep 0.05; done
+  echo "$((ax - l)),$((ay - t)) $((w + l + r))x$((h + t + b))"
+}
+# A dialog sits centred on the screen's work area by its outer frame, the first time in a
+# run as at the next time.
+expect_centred_dialog() {  # expect_centred_dialog <key> <title pattern> <name>
+  local first second wx wy ww wh ow oh
+  first=$(dialog_frame "$1" "$2") || exit 1
+  second=$(dialog_frame "$1" "$2") || exit 1
+  IFS=', ' read -r wx wy ww wh _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+  IFS=x read -r ow oh <<<"${first#* }"
+  note "$3: first showing at ${first% *}, second at ${second% *} (outer ${first#* })"
+  [ "${first% *}" = "${second% *}" ] || fail "$3 jumped between showings: ${first% *} first, ${second% *} after"
+  [ "${first% *}" = "$((wx + (ww - ow) / 2)),$((wy + (wh - oh) / 2))" ] ||
+    fail "$3 is not centred by its frame: at ${first% *}, centred is $((wx + (ww - ow) / 2)),$((wy + (wh - oh) / 2))"
+}
+
+# Restore run: a restore from a window's task-bar entry brings that window to the front;
+# quick minimize/restore cycles with the game window maximized; dialog placement.
+start_app
+wmctrl -i -r "$GAME" -b add,maximized_vert,maximized_horz
+wait_for "the Klondike window to maximize" has_state "$GAME" _NET_WM_STATE_MAXIMIZED_HORZ
+xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1
+xdotool windowminimize "$MAIN"
+wait_for "the program to go down" both_hidden
+wmctrl -i -a "$GAME"
+expect_front "$GAME" Klondike "after a restore from the game's task-bar entry"
+xdotool windowminimize "$GAME"
+wait_for "the program to go down" both_hidden
+wmctrl -i -a "$MAIN"
+expect_front "$MAIN" main "after a restore from the main window's task-bar entry"
+GOOD=0 BAD=""
+for i in $(seq 20); do
+  # Every pairing: restore from either task-bar entry, minimize either window.
+  if (( i % 2 )); then restore=$GAME; else restore=$MAIN; fi
+  if (( (i - 1) / 2 % 2 )); then minimize=$GAME; else minimize=$MAIN; fi
+  if quick_cycle "$restore" "$minimize"; then GOOD=$((GOOD + 1)); else BAD="$BAD $i"; fi
+done
+note "quick minimize 0.1 s after a restore: $GOOD of 20 cycles ended with both windows minimized"
+[ -z "$BAD" ] || fail "quick minimize/restore went wrong in cycles$BAD"
+wmctrl -i -a "$GAME"
+expect_front "$GAME" Klondike "after the quick cycles"
+has_state "$GAME" _NET_WM_STATE_MAXIMIZED_HORZ || fail "the Klondike window lost its maximized state in the quick cycles"
+wmctrl -i -r "$GAME" -b remove,maximized_vert,maximized_horz
+wait_for "the Klondike window to leave its maximized state" bash -c "! xprop -id $GAME _NET_WM_STATE | grep -q MAXIMIZED"
+sleep 0.3
+expect_frames "restore"
+expect_centred_dialog ctrl+g '^Klondike$' "the Select Game dialog"
+expect_centred_dialog ctrl+o '^Pellamy Options$' "the Options dialog"
+quit_app
+[ "$(keys)" = "$KEYS" ] || fail "the restore run moved the saved positions: $KEYS became $(keys)"
+
 # Run 5: "Minimize to Tray" with an XEmbed tray running.
 sed -i 's/^\[Preferences\]\r$/[Preferences]\r\nMinimizeToTray=1\r/' "$INI"
 trayer --edge top --align right --widthtype pixel --width 96 --height 32 \
@@ -178,6 +277,22 @@ sleep 0.3
 expect_frames 5
 quit_app
 [ "$(keys)" = "$KEYS" ] || fail "run 5 moved the saved positions: $KEYS became $(keys)"
+
+# Tray restore run: the game window, active before the minimize, comes back in front.
+start_app
+xdotool windowactivate --sync "$GAME" >/dev/null 2>&1
+xdotool windowminimize "$GAME"
+wait_for "an icon in the tray" has_icon
+wait_for "the main window to leave the screen" hidden '^Pellamy!$'
+sleep 0.5  # the icon's first paint
+eval "$(xdotool getwindowgeometry --shell "$(tray_icon)")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+sleep 0.2
+xdotool click --repeat 2 --delay 60 1
+wait_for "the windows to come back from the tray" both_shown
+expect_front "$GAME" Klondike "after a restore from the tray"
+quit_app
+[ "$(keys)" = "$KEYS" ] || fail "the tray restore run moved the saved positions: $KEYS became $(keys)"
 
 # ---- Run 6: rectangles saved on a larger monitor ---------------------------------------
 # [Klondike] holds a 2498x1375 rectangle and [MainWindow] a position past the bottom-right

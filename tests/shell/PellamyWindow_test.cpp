@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/Help.h"
 #include "shell/GameWindows.h"
@@ -133,6 +134,69 @@ TEST_F(PellamyWindowTest, TheProgramMinimizesAndComesBackAsOne) {
   FMain.showNormal();
   EXPECT_FALSE(klondike->isMinimized());
   EXPECT_TRUE(spider->isMaximized() && !spider->isMinimized());
+}
+
+// The window system answers every state change later, as a window manager does; this
+// delivers what it has said so far.
+void Settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+TEST_F(PellamyWindowTest, RestoreBringsTheRightWindowToTheFront) {
+  auto* game = static_cast<TStandInGame*>(GameWindows::Create(Klondike, 1));
+  FMain.show();
+  game->show();
+  game->activateWindow();
+  Settle();
+  ASSERT_EQ(QApplication::activeWindow(), game);
+
+  // From the tray: the window that was active before the minimize comes back in front.
+  FMain.MinimizeApplication();
+  Settle();
+  FMain.TrayIconDblClick();
+  Settle();
+  EXPECT_FALSE(FMain.isMinimized() || game->isMinimized());
+  EXPECT_EQ(QApplication::activeWindow(), game) << "the tray brought the main window over the game";
+
+  // The player restores one window from its task-bar entry (the window manager reports
+  // it): that window comes back in front, whichever was active before.
+  FMain.MinimizeApplication();
+  Settle();
+  FMain.windowHandle()->setWindowStates(Qt::WindowNoState);
+  Settle();
+  EXPECT_FALSE(game->isMinimized());
+  EXPECT_EQ(QApplication::activeWindow(), &FMain);
+  FMain.MinimizeApplication();
+  Settle();
+  game->windowHandle()->setWindowStates(Qt::WindowNoState);
+  Settle();
+  EXPECT_FALSE(FMain.isMinimized());
+  EXPECT_EQ(QApplication::activeWindow(), game);
+}
+
+TEST_F(PellamyWindowTest, AMinimizeBeforeTheRestoreIsAnsweredIsKept) {
+  auto* game = static_cast<TStandInGame*>(GameWindows::Create(Spider, 1));
+  FMain.show();
+  game->showMaximized();
+  Settle();
+  FMain.MinimizeApplication();
+  Settle();
+
+  // Restored from the tray, then minimized again before the window system has answered
+  // the restore: its late answers must not bring the program back.
+  FMain.TrayIconDblClick();
+  FMain.showMinimized();
+  Settle();
+  EXPECT_TRUE(FMain.ApplicationMinimized());
+  EXPECT_TRUE(FMain.isMinimized());
+  EXPECT_TRUE(game->isMinimized());
+
+  // And back once more, exactly as it was.
+  FMain.windowHandle()->setWindowStates(Qt::WindowNoState);
+  Settle();
+  EXPECT_FALSE(FMain.ApplicationMinimized());
+  EXPECT_FALSE(FMain.isMinimized());
+  EXPECT_TRUE(game->isMaximized() && !game->isMinimized());
 }
 
 }  // namespace
