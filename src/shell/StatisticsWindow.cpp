@@ -2,10 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QGraphicsLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QRadialGradient>
-#include <QScreen>
 #include <QShowEvent>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSet>
@@ -21,6 +19,7 @@
 #include "platform/Help.h"
 #include "shell/PellamyWindow.h"
 #include "shell/Preferences.h"
+#include "widgets/WindowFrame.h"
 #include "widgets/wkUtils.h"
 
 TStatisticsDlg* StatisticsDlg = nullptr;
@@ -206,10 +205,7 @@ bool TStatisticsDlg::VegasScoring() const { return PreferencesDlg && Preferences
 void TStatisticsDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  WindowFrame::CentreOnScreen(this);
   FormShow();
 }
 
