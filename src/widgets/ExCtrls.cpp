@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -187,11 +186,7 @@ void TExCustomLabel::SetFocusControl(QWidget* control) {
 }
 
 void TExCustomLabel::UpdateShortcut() {
-  if (FShortcutId) releaseShortcut(FShortcutId);
-  FShortcutId = 0;
-  if (!FFocusControl || !FShowAccelChar) return;
-  const QKeySequence key = QKeySequence::mnemonic(FCaption);
-  if (!key.isEmpty()) FShortcutId = grabShortcut(key);
+  FShortcutId = RegrabAccelerator(this, FShortcutId, FCaption, FFocusControl && FShowAccelChar);
 }
 
 int TExCustomLabel::TextFlags() const {

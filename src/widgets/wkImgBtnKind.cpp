@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QKeySequence>
 
 #include "art/StockGlyphs.h"
 #include "platform/Help.h"
@@ -246,12 +245,7 @@ void TwkImageBtn::AcceleratorClick() {
 // own buttons do: taken as a shortcut, it is the button's before a focused edit can type
 // the letter. The letter alone still reaches the button only when the focused control
 // leaves it (DialogKey).
-void TwkImageBtn::GrabAccelerator() {
-  if (FAcceleratorId != 0) releaseShortcut(FAcceleratorId);
-  FAcceleratorId = 0;
-  const QKeySequence alt = QKeySequence::mnemonic(FCaption);
-  if (!alt.isEmpty()) FAcceleratorId = grabShortcut(alt);
-}
+void TwkImageBtn::GrabAccelerator() { FAcceleratorId = RegrabAccelerator(this, FAcceleratorId, FCaption); }
 
 bool TwkImageBtn::eventFilter(QObject* watched, QEvent* event) {
   // Keys the focused control left alone reach the window: the dialog keys.

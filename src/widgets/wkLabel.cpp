@@ -1,9 +1,9 @@
 #include "widgets/wkLabel.h"
 
 #include "platform/Metrics.h"
+#include "widgets/wkUtils.h"
 
 #include <QEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
@@ -64,11 +64,7 @@ void TwkCustomLabel::SetFocusControl(QWidget* control) {
 }
 
 void TwkCustomLabel::UpdateShortcut() {
-  if (FShortcutId) releaseShortcut(FShortcutId);
-  FShortcutId = 0;
-  if (!FFocusControl) return;
-  const QKeySequence key = QKeySequence::mnemonic(FCaption);
-  if (!key.isEmpty()) FShortcutId = grabShortcut(key);
+  FShortcutId = RegrabAccelerator(this, FShortcutId, FCaption, FFocusControl != nullptr);
 }
 
 void TwkCustomLabel::AdjustBounds() {

@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QPainter>
 #include <QPalette>
 #include <QVariant>
@@ -186,6 +187,12 @@ QChar AcceleratorChar(const QString& s) {
     return s[i + 1];
   }
   return QChar();
+}
+
+int RegrabAccelerator(QWidget* owner, int id, const QString& caption, bool wanted) {
+  if (id != 0) owner->releaseShortcut(id);
+  const QKeySequence key = wanted ? QKeySequence::mnemonic(caption) : QKeySequence();
+  return key.isEmpty() ? 0 : owner->grabShortcut(key);
 }
 
 bool NextToken(const QString& s, int& pos, unsigned options, QString& token,

@@ -18,6 +18,7 @@
 #include "platform/Colors.h"
 
 class QPainter;
+class QWidget;
 class QObject;
 class QWidget;
 class QPixmap;
@@ -113,6 +114,9 @@ QString ReplaceAll(const QString& s, const QString& oldText, const QString& newT
 QString StripAccelerators(const QString& s);
 // The accelerator character of a caption ("&x"), or a null QChar.
 QChar AcceleratorChar(const QString& s);
+// Gives up the Alt+accelerator shortcut owner holds as id and, when wanted, takes the one
+// of caption's "&x" instead. Returns the new shortcut's id, 0 for none.
+int RegrabAccelerator(QWidget* owner, int id, const QString& caption, bool wanted = true);
 
 enum TwkTokenOption : unsigned {
   toSkipBlanks = 1,    // skip blanks and tabs before the token

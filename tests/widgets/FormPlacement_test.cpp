@@ -358,12 +358,14 @@ TEST_F(FormPlacementTest, ActiveControlIsStoredAndFocusedAgainOnlyWithItsOption)
     auto* label = new QLabel("no focus", &form);
     label->setObjectName("Label");
   };
+  auto showWithOption = [&](QWidget& form) {
+    build(form);
+    Attach(form, "Dialog")->Options |= fpActiveControl;
+    form.show();
+  };
   {
     TGameWindow w;
-    build(w);
-    TFormPlacement* p = Attach(w, "Dialog");
-    p->Options |= fpActiveControl;
-    w.show();
+    showWithOption(w);
     w.activateWindow();
     w.findChild<QWidget*>("Second")->setFocus();
     ASSERT_TRUE(w.close());
@@ -371,19 +373,13 @@ TEST_F(FormPlacementTest, ActiveControlIsStoredAndFocusedAgainOnlyWithItsOption)
   EXPECT_EQ(TIniFile(Ini()).ReadString("Dialog", "ActiveControl", ""), "Second");
   {
     TGameWindow w;
-    build(w);
-    TFormPlacement* p = Attach(w, "Dialog");
-    p->Options |= fpActiveControl;
-    w.show();
+    showWithOption(w);
     EXPECT_EQ(w.focusWidget(), w.findChild<QWidget*>("Second"));
   }
   // A name that cannot take the focus is passed over; without the option nothing is read.
   TIniFile(Ini()).WriteString("Dialog", "ActiveControl", "Label");
   TGameWindow w;
-  build(w);
-  TFormPlacement* p = Attach(w, "Dialog");
-  p->Options |= fpActiveControl;
-  w.show();
+  showWithOption(w);
   EXPECT_NE(w.focusWidget(), w.findChild<QWidget*>("Label"));
   TIniFile(Ini()).WriteString("Other", "ActiveControl", "Second");
   TGameWindow plain;
