@@ -174,14 +174,12 @@ void TExCustomLabel::SetCaption(const QString& v) {
 }
 
 void TExCustomLabel::SetFocusControl(QWidget* control) {
-  disconnect(FFocusGone);
   FFocusControl = control;
   // The accelerator goes with the control, so that another label can have the key.
-  if (control)
-    FFocusGone = connect(control, &QObject::destroyed, this, [this] {
-      FFocusControl = nullptr;
-      UpdateShortcut();
-    });
+  WatchDestroyed(FFocusGone, this, control, [this] {
+    FFocusControl = nullptr;
+    UpdateShortcut();
+  });
   UpdateShortcut();
 }
 

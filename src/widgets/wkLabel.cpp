@@ -51,15 +51,13 @@ void TwkCustomLabel::SetFontColor(TColor v) {
 }
 
 void TwkCustomLabel::SetFocusControl(QWidget* control) {
-  disconnect(FFocusGone);
   FFocusControl = control;
   // A control that goes takes the accelerator with it; left registered, it would share
   // the key with another label and take every second press.
-  if (control)
-    FFocusGone = connect(control, &QObject::destroyed, this, [this] {
-      FFocusControl = nullptr;
-      UpdateShortcut();
-    });
+  WatchDestroyed(FFocusGone, this, control, [this] {
+    FFocusControl = nullptr;
+    UpdateShortcut();
+  });
   UpdateShortcut();
 }
 

@@ -195,6 +195,11 @@ int RegrabAccelerator(QWidget* owner, int id, const QString& caption, bool wante
   return key.isEmpty() ? 0 : owner->grabShortcut(key);
 }
 
+void WatchDestroyed(QMetaObject::Connection& watch, QObject* receiver, QObject* control, std::function<void()> gone) {
+  QObject::disconnect(watch);
+  watch = control ? QObject::connect(control, &QObject::destroyed, receiver, std::move(gone)) : QMetaObject::Connection();
+}
+
 bool NextToken(const QString& s, int& pos, unsigned options, QString& token,
                const QString& delimiters) {
   token.clear();

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -117,6 +118,9 @@ QChar AcceleratorChar(const QString& s);
 // Gives up the Alt+accelerator shortcut owner holds as id and, when wanted, takes the one
 // of caption's "&x" instead. Returns the new shortcut's id, 0 for none.
 int RegrabAccelerator(QWidget* owner, int id, const QString& caption, bool wanted = true);
+// Makes watch the one connection that runs gone (in receiver's context) when control is
+// destroyed; a null control leaves nothing watched.
+void WatchDestroyed(QMetaObject::Connection& watch, QObject* receiver, QObject* control, std::function<void()> gone);
 
 enum TwkTokenOption : unsigned {
   toSkipBlanks = 1,    // skip blanks and tabs before the token
