@@ -51,10 +51,6 @@ const TPileBitmaps& CurrentBitmaps() {
   return PileBitmaps();
 }
 
-// Room a squeezed fan keeps below the top card's top edge: less than a card, so the top
-// card may run past the view's bottom edge.
-int VerticalReserve(int size) { return size == CS_SMALL ? 47 : size == CS_HUGE ? 104 : 62; }
-
 }  // namespace
 
 // ---- construction ------------------------------------------------------------------------
@@ -145,12 +141,15 @@ void TCardPileView::CalcOffsets() {
     h += (down - 1) * dY;
   }
   // Squeeze the face-up step so the fan fits, but never below the face-down step and
-  // never above the offset.
-  auto squeeze = [&](int needed, int room, int lead, int downStep, float offset) -> float {
+  // never above the offset. Sideways the top card stays inside the view; downwards too,
+  // so the card the player plays is whole where the view has room, and a view too short
+  // for even that closes its fan to the face-down step.
+  auto squeeze = [&](int needed, int room, int lead, int downStep, float offset, bool closeShort) -> float {
     if (needed <= room) return offset;
     int avail = room - lead;
     if (down > 0) avail -= (down - 1) * downStep;
-    if (avail < 1 || up < 2) return offset;
+    if (up < 2) return offset;
+    if (avail < 1) return closeShort && offset > 0 ? static_cast<float>(downStep) : offset;
     float fit = static_cast<float>(avail / (up - 1));
     if (fit < downStep)
       fit = static_cast<float>(downStep);
@@ -158,8 +157,8 @@ void TCardPileView::CalcOffsets() {
       fit = offset;
     return fit;
   };
-  FXStep = squeeze(w, width(), cardSize.width(), dX, XOffset);
-  FYStep = squeeze(h, height(), VerticalReserve(SizeIndex()), dY, YOffset);
+  FXStep = squeeze(w, width(), cardSize.width(), dX, XOffset, false);
+  FYStep = squeeze(h, height(), cardSize.height(), dY, YOffset, true);
 }
 
 // ---- painting ------------------------------------------------------------------------------

@@ -1,5 +1,9 @@
 #include "games/FormBuilder.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <vector>
 #include <stdexcept>
 
 #include "engine/PyramidPileView.h"
@@ -29,6 +33,75 @@ TCardPileView* Make(TComponentKind kind, QWidget* form) {
   }
   return new TCardPileView(form);
 }
+
+// A pile fanned sideways in a view wider than a card (a waste, a row, a reserve): in a
+// narrow window it gives up width, and its fan closes, rather than run past the window's
+// edge. A pyramid lays its cards out by rows and a stock by its block, so both keep theirs.
+bool IsSideFan(const TBuiltComponent& c) {
+  return c.View->XOffset >= 1 && c.Design.width() > TCardPileView::CardSize().width() &&
+         !qobject_cast<TPyramidPileView*>(c.View) && c.View->objectName() != QLatin1String("DeckPileView");
+}
+
+int MinimumWidth(const TBuiltComponent& c) {
+  return IsSideFan(c) ? TCardPileView::CardSize().width() : c.Design.width();
+}
+
+bool FixedLeft(const TBuiltComponent& c) { return (c.Anchors & akRight) == 0; }
+
+// Closes the gaps of a layout in a window narrower than the layout. The piles that keep
+// their place from the left cover spans of the table (a sideways fan only its first
+// card); the space between the spans, and the margins, shrink by one factor, so the
+// gaps close evenly and every pile keeps its width, until the last pile ends inside the
+// window. The right margin counts as wide as the layout's own, but no wider than its
+// left margin.
+class TColumnCloser {
+public:
+  TColumnCloser(const QList<TBuiltComponent>& components, int designWidth, int width) {
+    int first = INT_MAX, last = 0;
+    for (const TBuiltComponent& c : components) {
+      if (!FixedLeft(c)) continue;
+      FSpans.push_back({c.Design.left(), c.Design.left() + MinimumWidth(c)});
+      first = std::min(first, c.Design.left());
+      last = std::max(last, c.Design.left() + c.Design.width());
+    }
+    if (FSpans.empty()) return;
+    std::sort(FSpans.begin(), FSpans.end());
+    std::vector<std::pair<int, int>> merged;
+    for (const auto& span : FSpans) {
+      if (!merged.empty() && span.first <= merged.back().second)
+        merged.back().second = std::max(merged.back().second, span.second);
+      else
+        merged.push_back(span);
+    }
+    FSpans = merged;
+    int covered = 0;
+    for (const auto& [from, to] : FSpans) covered += to - from;
+    const int extent = last + std::max(0, std::min(first, designWidth - last));
+    if (width >= extent) return;
+    FScale = std::clamp(double(width - covered) / std::max(1, extent - covered), 0.0, 1.0);
+  }
+
+  // Where a design x lies in the narrowed window.
+  int Map(int x) const {
+    if (FScale >= 1.0) return x;
+    int free = 0, at = 0;
+    for (const auto& [from, to] : FSpans) {
+      if (x <= from) break;
+      free += from - at;
+      if (x <= to) {
+        at = x;
+        break;
+      }
+      at = to;
+    }
+    free += std::max(0, x - at);
+    return int(std::floor(x - (1.0 - FScale) * free));
+  }
+
+private:
+  std::vector<std::pair<int, int>> FSpans;  // merged, in order
+  double FScale = 1.0;
+};
 
 }  // namespace
 
@@ -69,12 +142,17 @@ QList<TBuiltComponent> Build(QWidget* form, const TFormLayout& layout, const THa
 void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize area) {
   const int dw = area.width() - design.width();
   const int dh = area.height() - design.height();
+  const TColumnCloser columns(components, design.width(), area.width());
   for (const TBuiltComponent& c : components) {
     QRect r = c.Design;
     const bool left = c.Anchors & akLeft, right = c.Anchors & akRight;
     const bool top = c.Anchors & akTop, bottom = c.Anchors & akBottom;
     if (left && right) r.setWidth(std::max(0, r.width() + dw));
     else if (right) r.moveLeft(r.left() + dw);
+    else {
+      r.moveLeft(columns.Map(c.Design.left()));
+      if (IsSideFan(c)) r.setWidth(std::max(MinimumWidth(c), columns.Map(c.Design.right() + 1) - r.left()));
+    }
     if (top && bottom) r.setHeight(std::max(0, r.height() + dh));
     else if (bottom) r.moveTop(r.top() + dh);
     if (r != c.View->geometry()) c.View->setGeometry(r);

@@ -34,7 +34,9 @@ namespace FormBuilder {
 QList<TBuiltComponent> Build(QWidget* form, const TFormLayout& layout, const THandlerTable& handlers);
 void Bind(TCardPileView* view, const TEventBindings& events, const THandlerTable& handlers);
 // Places the components for a table area of the given size: an edge anchored on both
-// sides stretches, one anchored right or bottom keeps its distance to that edge.
+// sides stretches, one anchored right or bottom keeps its distance to that edge. In an
+// area narrower than the layout the gaps between the other piles close evenly, and a
+// sideways fan gives up width, so that the last pile still ends inside the area.
 void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize area);
 // The step of a downward fan that keeps `cards` cards wholly inside a view of the given
 // height: the spacing while they fit, else the largest step that does, never below minimum.

@@ -98,7 +98,7 @@ void TGameForm::Init() {
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   LayoutStatusBar();
-  FormBuilder::ApplyAnchors(FComponents, QSize(FLayout.ClientWidth, FLayout.ClientHeight), size());
+  LayoutPiles();
   ApplyMinimumSize();
   Deal(true, true);
 }
@@ -302,8 +302,16 @@ void TGameForm::ApplyMinimumSize() {
 void TGameForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   LayoutStatusBar();
+  LayoutPiles();
+}
+
+void TGameForm::LayoutPiles() {
   FormBuilder::ApplyAnchors(FComponents, QSize(FLayout.ClientWidth, FLayout.ClientHeight), size());
   FormResize(this);
+  // No view runs under the status bar, so a column fans within what the player sees.
+  const int table = FShowStatusBar ? GameStatusBar->geometry().top() : height();
+  for (const TBuiltComponent& c : FComponents)
+    if (c.View->y() + c.View->height() > table) c.View->resize(c.View->width(), std::max(0, table - c.View->y()));
 }
 
 void TGameForm::FormResize(QObject*) {}

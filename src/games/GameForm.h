@@ -259,6 +259,10 @@ protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
+  // Places the piles for the window's size and status bar: anchors, closed-up columns in
+  // a narrow window, the game's FormResize rule, and no view under the status bar.
+  void LayoutPiles();
+
   const TGameSpec FSpec;
   const TFormLayout& FLayout;
   QList<TBuiltComponent> FComponents;

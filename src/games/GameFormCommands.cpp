@@ -117,6 +117,7 @@ void TGameForm::ShowStatusBar1Click(QObject*) {
   WriteState("ShowStatusBar", FShowStatusBar);
   UpdateScore(false);
   ApplyMinimumSize();
+  LayoutPiles();
 }
 
 void TGameForm::About1Click(QObject*) { Help::HtmlHelp(GameShell::HelpFile(), FSpec.HelpTopic); }

@@ -43,22 +43,23 @@ INSTANTIATE_TEST_SUITE_P(
         TOffsetCase{CS_SMALL, 61, 337, 0, 14, 0, 5, 0, 14},
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 5, 0, 18},
         TOffsetCase{CS_HUGE, 120, 500, 0, 28, 0, 5, 0, 28},
-        // 20 face-up cards squeezed: (height - reserve) / 19.
-        TOffsetCase{CS_SMALL, 61, 337, 0, 18, 0, 20, 0, 15},
-        TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 20, 0, 14},
-        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 0, 20, 0, 20},
+        // 20 face-up cards squeezed so the top card stays inside: (height - card) / 19.
+        TOffsetCase{CS_SMALL, 61, 337, 0, 18, 0, 20, 0, 12},
+        TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 20, 0, 11},
+        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 0, 20, 0, 16},
         // Squeezed hard: never below the face-down step.
         TOffsetCase{CS_SMALL, 61, 200, 0, 18, 0, 40, 0, 6},
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 40, 0, 8},
         TOffsetCase{CS_HUGE, 120, 400, 0, 30, 0, 40, 0, 12},
-        // A face-down run takes its own room first: (337 - 62 - 5 * 8) / 13 = 18.
-        TOffsetCase{CS_LARGE, 80, 337, 0, 20, 6, 14, 0, 18},
-        TOffsetCase{CS_SMALL, 61, 300, 0, 20, 6, 14, 0, 17},
-        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 6, 14, 0, 25},
-        // No room left after the face-down run, or a single face-up card: the offset.
-        TOffsetCase{CS_LARGE, 80, 337, 0, 18, 40, 3, 0, 18},
+        // A face-down run takes its own room first: (337 - 125 - 5 * 8) / 13 = 13.
+        TOffsetCase{CS_LARGE, 80, 337, 0, 20, 6, 14, 0, 13},
+        TOffsetCase{CS_SMALL, 61, 300, 0, 20, 6, 14, 0, 13},
+        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 6, 14, 0, 19},
+        // No room left after the face-down run: the face-down step; a single face-up
+        // card: the offset.
+        TOffsetCase{CS_LARGE, 80, 337, 0, 18, 40, 3, 0, 8},
         TOffsetCase{CS_LARGE, 80, 200, 0, 18, 50, 1, 0, 18},
-        TOffsetCase{CS_HUGE, 120, 300, 0, 30, 20, 5, 0, 30},
+        TOffsetCase{CS_HUGE, 120, 300, 0, 30, 20, 5, 0, 12},
         // Horizontal fans: (200 - 80) / 9 = 13.
         TOffsetCase{CS_LARGE, 200, 125, 20, 0, 0, 10, 13, 0},
         TOffsetCase{CS_SMALL, 150, 95, 20, 0, 0, 10, 9, 0},

@@ -1,13 +1,16 @@
 // All 90 game windows, made through the app's factory table: every status panel carries
 // its width, font and role, its longest texts fit, and every card lies inside the table,
 // above the status bar and inside its own view: in the opening deal, with the whole stock
-// turned, after a redeal, and (Nestor) at the window's minimum size.
+// turned, after a redeal, and (Aces Up) with thirteen cards in every column. At the
+// window's minimum size every card is still whole side to side, its index shows above
+// the status bar, and no two piles that lie apart at the design size cover each other.
 
 #include "games/GamesTesting.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QMap>
 #include <QStyle>
 #include <QToolBar>
 
@@ -81,6 +84,8 @@ const TGameRow PanelTable[GameCount] = {
 // huge cards; a text too wide for its panel is drawn smaller, down to 8 pixels.
 constexpr int PanelFont[3] = {11, 13, 15};
 constexpr int SmallestText = 8;
+// The options' default fan spacing with small, large and huge cards.
+constexpr int DefaultSpacing[3] = {22, 28, 42};
 
 // The width a check box needs to show its box and every pixel of its caption.
 int CheckBoxNeeds(const QCheckBox* check) {
@@ -214,6 +219,44 @@ protected:
     }
   }
 
+  // At the minimum size a card keeps its whole width inside its view and the window, and at
+  // least the strip a fanned card shows (the default spacing) above the status bar.
+  void CheckViewAtMinimum(TCardPileView* view) {
+    const int statusTop = FForm->GameStatusBar->isVisible() ? FForm->GameStatusBar->geometry().top()
+                                                            : FForm->height();
+    const QSize card = TCardPileView::CardSize();
+    const int strip = DefaultSpacing[TCard::GetCardSize()];
+    for (int i = 0; i < view->FCards->Count(); ++i) {
+      const TCard* c = view->FCards->FList[std::size_t(i)];
+      if (!c) continue;
+      const QRect inView(QPoint(int(c->FX), int(c->FY)), card);
+      const QRect onTable = inView.translated(view->pos());
+      if (inView.left() >= 0 && inView.right() < view->width() && onTable.left() >= 0 &&
+          onTable.right() < FForm->width() && onTable.top() >= 0 && onTable.top() + strip <= statusTop)
+        continue;
+      FOutside << QStringLiteral("%1: %2 card %3 of %4 at %5,%6, view %7,%8 %9x%10, window %11x%12, status bar at %13")
+                      .arg(FPhase, view->objectName()).arg(i).arg(view->FCards->Count())
+                      .arg(onTable.x()).arg(onTable.y()).arg(view->x()).arg(view->y())
+                      .arg(view->width()).arg(view->height()).arg(FForm->width()).arg(FForm->height())
+                      .arg(statusTop);
+    }
+  }
+
+  void CheckAtMinimum(const QMap<QString, QRect>& design) {
+    FForm->grab();
+    QList<TCardPileView*> views;
+    for (TCardPileView* view : FForm->findChildren<TCardPileView*>())
+      if (view->isVisibleTo(FForm.data())) views << view;
+    for (TCardPileView* view : views) CheckViewAtMinimum(view);
+    for (int a = 0; a < views.size(); ++a)
+      for (int b = a + 1; b < views.size(); ++b) {
+        const QString na = views[a]->objectName(), nb = views[b]->objectName();
+        if (design.value(na).intersects(design.value(nb))) continue;
+        if (views[a]->geometry().intersects(views[b]->geometry()))
+          FOutside << QStringLiteral("%1: %2 covers %3").arg(FPhase, na, nb);
+      }
+  }
+
   // Every view of the window paints and is checked.
   void CheckCards() {
     FForm->grab();
@@ -274,6 +317,8 @@ TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
       FPhase = QStringLiteral("opening deal");
       CheckCards();
       Shot(shot);
+      QMap<QString, QRect> design;
+      for (TCardPileView* view : FForm->findChildren<TCardPileView*>()) design[view->objectName()] = view->geometry();
 
       WatchStockAndWaste(&watch);
       FPhase = QStringLiteral("animated deal");
@@ -288,12 +333,20 @@ TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
         Click(FForm->DeckPileView);  // redeals where the game allows it
         FForm->grab();
       }
-      if (GameInfo(game).Section == QLatin1String("Nestor")) {
-        FPhase = QStringLiteral("minimum size");
+      if (GameInfo(game).Section == QLatin1String("AcesUp")) {
+        FPhase = QStringLiteral("thirteen cards a column");
         DealNumber(2000000000);
-        FForm->resize(FForm->minimumSize());
+        for (int deal = 0; deal < 12; ++deal) Click(FForm->DeckPileView);
+        for (TCardPileView* column : FForm->FTableau) EXPECT_EQ(column->FCards->Count(), 13);
         CheckCards();
+        Shot(shot + QStringLiteral("-thirteen"));
       }
+      FPhase = QStringLiteral("minimum size");
+      for (TCardPileView* view : FForm->findChildren<TCardPileView*>()) view->removeEventFilter(&watch);
+      DealNumber(2000000000);
+      FForm->resize(FForm->minimumSize());
+      CheckAtMinimum(design);
+      Shot(shot + QStringLiteral("-minimum"));
       EXPECT_TRUE(FOutside.isEmpty()) << FOutside.join(QLatin1Char('\n')).toStdString();
       FOutside.clear();
       Close();

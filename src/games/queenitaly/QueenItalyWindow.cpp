@@ -285,10 +285,8 @@ void TQueenItalyForm::FormResize(QObject*) {
   FDiscardView->move(FDiscardView->x(), top);
 }
 
-void TQueenItalyForm::ShowStatusBar1Click(QObject* Sender) {
-  TGameForm::ShowStatusBar1Click(Sender);
-  FormResize(this);
-}
+// The template re-lays the piles by this window's own FormResize rule.
+void TQueenItalyForm::ShowStatusBar1Click(QObject* Sender) { TGameForm::ShowStatusBar1Click(Sender); }
 
 // ---- card-size variants --------------------------------------------------------------------
 
