@@ -5,6 +5,7 @@
 #include "games/CastleFamilyTesting.h"
 #include "games/castle/BakersDozenWindow.h"
 #include "games/castle/CastleRules.h"
+#include "widgets/wkStatusBar.h"
 
 using namespace CastleFamilyTest;
 
