@@ -2,8 +2,9 @@
 // its width, font and role, its longest texts fit, and every card lies inside the table,
 // above the status bar and inside its own view: in the opening deal, with the whole stock
 // turned, after a redeal, and (Aces Up) with thirteen cards in every column. At the
-// window's minimum size every card is still whole side to side, its index shows above
-// the status bar, and no two piles that lie apart at the design size cover each other.
+// window's minimum size, dealt and with the stock turned, every card is still whole side
+// to side, its index shows above the status bar, and no two piles that lie apart at the
+// design size cover each other.
 
 #include "games/GamesTesting.h"
 
@@ -347,6 +348,8 @@ TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
       FForm->resize(FForm->minimumSize());
       CheckAtMinimum(design);
       Shot(shot + QStringLiteral("-minimum"));
+      FPhase = QStringLiteral("minimum size, stock turned");
+      if (TurnTheStock()) CheckAtMinimum(design);
       EXPECT_TRUE(FOutside.isEmpty()) << FOutside.join(QLatin1Char('\n')).toStdString();
       FOutside.clear();
       Close();
