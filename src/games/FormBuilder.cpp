@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
 #include <vector>
 #include <stdexcept>
 
@@ -56,13 +57,12 @@ bool FixedLeft(const TBuiltComponent& c) { return (c.Anchors & akRight) == 0; }
 // left margin.
 class TColumnCloser {
 public:
-  TColumnCloser(const QList<TBuiltComponent>& components, int designWidth, int width) {
+  TColumnCloser(const std::vector<const TBuiltComponent*>& piles, int designWidth, int width) {
     int first = INT_MAX, last = 0;
-    for (const TBuiltComponent& c : components) {
-      if (!FixedLeft(c)) continue;
-      FSpans.push_back({c.Design.left(), c.Design.left() + MinimumWidth(c)});
-      first = std::min(first, c.Design.left());
-      last = std::max(last, c.Design.left() + c.Design.width());
+    for (const TBuiltComponent* c : piles) {
+      FSpans.push_back({c->Design.left(), c->Design.left() + MinimumWidth(*c)});
+      first = std::min(first, c->Design.left());
+      last = std::max(last, c->Design.left() + c->Design.width());
     }
     if (FSpans.empty()) return;
     std::sort(FSpans.begin(), FSpans.end());
@@ -77,9 +77,13 @@ public:
     int covered = 0;
     for (const auto& [from, to] : FSpans) covered += to - from;
     const int extent = last + std::max(0, std::min(first, designWidth - last));
+    FFits = covered <= width;
     if (width >= extent) return;
     FScale = std::clamp(double(width - covered) / std::max(1, extent - covered), 0.0, 1.0);
   }
+
+  // False when the piles side by side are wider than the window, gaps closed or not.
+  bool Fits() const { return FFits; }
 
   // Where a design x lies in the narrowed window.
   int Map(int x) const {
@@ -101,7 +105,25 @@ public:
 private:
   std::vector<std::pair<int, int>> FSpans;  // merged, in order
   double FScale = 1.0;
+  bool FFits = true;
 };
+
+// The piles in rows: piles whose heights overlap, directly or through others, form one.
+std::vector<std::vector<const TBuiltComponent*>> Rows(std::vector<const TBuiltComponent*> piles) {
+  std::sort(piles.begin(), piles.end(),
+            [](const TBuiltComponent* a, const TBuiltComponent* b) { return a->Design.top() < b->Design.top(); });
+  std::vector<std::vector<const TBuiltComponent*>> rows;
+  int bottom = INT_MIN;
+  for (const TBuiltComponent* c : piles) {
+    if (rows.empty() || c->Design.top() >= bottom) {
+      rows.emplace_back();
+      bottom = INT_MIN;
+    }
+    rows.back().push_back(c);
+    bottom = std::max(bottom, c->Design.top() + c->Design.height());
+  }
+  return rows;
+}
 
 }  // namespace
 
@@ -142,7 +164,18 @@ QList<TBuiltComponent> Build(QWidget* form, const TFormLayout& layout, const THa
 void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize area) {
   const int dw = area.width() - design.width();
   const int dh = area.height() - design.height();
-  const TColumnCloser columns(components, design.width(), area.width());
+  // The whole table closes its gaps as one, so piles above each other stay so; a table
+  // whose rows interleave too closely for that closes each row on its own.
+  std::vector<const TBuiltComponent*> fixed;
+  for (const TBuiltComponent& c : components)
+    if (FixedLeft(c)) fixed.push_back(&c);
+  std::vector<TColumnCloser> closers{TColumnCloser(fixed, design.width(), area.width())};
+  std::map<const TBuiltComponent*, std::size_t> closerOf;
+  if (!closers.front().Fits())
+    for (const auto& row : Rows(fixed)) {
+      closers.emplace_back(row, design.width(), area.width());
+      for (const TBuiltComponent* c : row) closerOf[c] = closers.size() - 1;
+    }
   for (const TBuiltComponent& c : components) {
     QRect r = c.Design;
     const bool left = c.Anchors & akLeft, right = c.Anchors & akRight;
@@ -150,6 +183,8 @@ void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize 
     if (left && right) r.setWidth(std::max(0, r.width() + dw));
     else if (right) r.moveLeft(r.left() + dw);
     else {
+      const auto found = closerOf.find(&c);
+      const TColumnCloser& columns = closers[found == closerOf.end() ? 0 : found->second];
       r.moveLeft(columns.Map(c.Design.left()));
       if (IsSideFan(c)) r.setWidth(std::max(MinimumWidth(c), columns.Map(c.Design.right() + 1) - r.left()));
     }

@@ -248,7 +248,12 @@ protected:
     QList<TCardPileView*> views;
     for (TCardPileView* view : FForm->findChildren<TCardPileView*>())
       if (view->isVisibleTo(FForm.data())) views << view;
-    for (TCardPileView* view : views) CheckViewAtMinimum(view);
+    for (TCardPileView* view : views) {
+      CheckViewAtMinimum(view);
+      if (view->x() < 0 || view->x() + view->width() > FForm->width())
+        FOutside << QStringLiteral("%1: %2 at %3 %4 wide, window %5 wide")
+                        .arg(FPhase, view->objectName()).arg(view->x()).arg(view->width()).arg(FForm->width());
+    }
     for (int a = 0; a < views.size(); ++a)
       for (int b = a + 1; b < views.size(); ++b) {
         const QString na = views[a]->objectName(), nb = views[b]->objectName();
