@@ -76,12 +76,17 @@ void CatchEndingSignals() {
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    // A signal ignored by whoever started the program stays ignored (nohup's SIGHUP).
+    struct sigaction before {};
+    if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN) continue;
+    ::sigaction(signal, &action, nullptr);
+  }
 }
 
 // Closes the main window as Quit does, so game windows close and store what they keep.
-// Nobody is there to answer: a question asked on the way gets its first answer (a game in
-// progress is resigned and counted, as with confirmations switched off). When the event
+// Nobody is there to answer: a question asked on the way gets the answer that lets the
+// program end (a game in progress is resigned and counted, as with confirmations off). When the event
 // loop has not started yet (a dialog of the start-up was showing), it is not started.
 void EndAsQuitDoes() {
   char bytes[16];
