@@ -56,9 +56,9 @@ bool TryStrToInt(const QString& text, int& value);
 // The two profile calls. A missing file or key, or an empty section, key or file name,
 // gives def. A value of nullopt deletes the key; an empty key erases the whole section.
 // Returns false when the file could not be read, written, synced or locked (or section or
-// file name is empty); a write that changes nothing does not touch the file. A write kept back
-// behind a stuck copy's lock returns true: it is not lost, reads see it, and it goes to
-// disk with the next write or the flush (which reports it if it never does).
+// file name is empty); a write that changes nothing does not touch the file. A write
+// kept back behind a stuck copy's lock returns true: it is not lost, reads see it, and it
+// goes to disk with the next write or the flush (which reports it if it never does).
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName);
 bool WritePrivateProfileString(const QString& section, const QString& key,
