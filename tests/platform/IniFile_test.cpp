@@ -302,7 +302,7 @@ TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingWhateverTheirNamesUsersAndL
     const char* Name;
     std::function<void()> Make;
     bool OtherUser[2] = {false, false};  // the copy runs as user 65534 (when run as root)
-    QString Names[2];                    // the names the copies give the file, when not Path
+    QString Names[2] = {};               // the names the copies give the file, when not Path
   };
   const TLockCase cases[] = {
       {"made by the copies", [] {}},
