@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth x11-utils imagemagick
-  openbox xdotool wmctrl trayer
+  openbox xdotool wmctrl trayer strace
 )
 
 missing=()

@@ -3,27 +3,30 @@
 // section and key names, first occurrence wins, values trimmed with one pair of quotes
 // stripped, ';' comment lines, new keys appended at the end of their section and new
 // sections at the end of the file, every untouched byte kept. Text on disk is
-// Windows-1252. Every write goes to disk at once and atomically (a hidden temporary
-// beside the file, flushed to disk, then renamed over it, keeping the file's permissions;
-// a linked file is replaced at the link's target); a failed write leaves the old file as
-// it was.
+// Windows-1252. Every write goes to disk at once, atomically and durably (a hidden
+// temporary beside the file, synced, renamed over it keeping the file's permissions, and
+// the folder synced so the rename survives a power cut); a linked file is replaced at
+// the link's target; a failed write leaves the old file as it was. A file without write
+// permission is never replaced, also not by root.
 //
 // The parsed file is kept in memory and read again only when the file on disk changed
 // (its inode, size or time stamps differ, or it changed too recently for the stamps to
 // tell). Several copies of the program may share the file: each write holds an advisory
 // lock from reading the file to renaming the new one into place, so no copy writes back a
-// view that misses another copy's change. The lock is "<file>.lock" beside the file,
-// opened for reading when it cannot be opened for writing, and the settings folder itself
-// when the lock file cannot be opened at all; every copy makes the same choice from the
-// same files. A write that can lock nothing fails. A caller that reads a value and writes
-// back something made from it (a counter) uses UpdatePrivateProfile, which does both under
+// view that misses another copy's change. The lock is taken on the folder the file itself
+// is in (the end of the link chain), so every copy takes the same one whatever name it
+// uses for the file and whichever user it runs as, as long as it may replace the file.
+// A write that can lock nothing fails. A caller that reads a value and writes back
+// something made from it (a counter) uses UpdatePrivateProfile, which does both under
 // one lock, so no copy's change is lost.
 //
 // A write waits for another copy's lock about half a second at most (briefly while
 // changes are already kept back). A copy that holds it longer is stuck (stopped in a
-// debugger, by Ctrl+Z): the change is then kept in memory, in order, and written, applied
-// again to the file as it is then, before the next write to that file or at
-// FlushPrivateProfiles. Reads of the file answer as if the kept changes were written.
+// debugger, by Ctrl+Z) or the machine is busy: the change is then kept in memory, in
+// order, and written before the next write to that file or at FlushPrivateProfiles,
+// which the program runs as it ends. A later write of a key takes the place of an
+// earlier kept one; an update is applied again to the file as it is then. Reads of the
+// file answer as if the kept changes were written.
 //
 // Line endings: a rewritten line keeps its own ending; an added line takes the ending of
 // the file's first terminated line, and a new file uses "\r\n" as Windows does. A new key
@@ -52,10 +55,10 @@ bool TryStrToInt(const QString& text, int& value);
 
 // The two profile calls. A missing file or key, or an empty section, key or file name,
 // gives def. A value of nullopt deletes the key; an empty key erases the whole section.
-// Returns false when the file could not be read, written or locked (or section or file
-// name is empty); a write that changes nothing does not touch the file. A write kept back
-// behind a stuck copy's lock returns true: it is not lost, reads see it, and it goes to
-// disk with the next write or the flush (which reports it if it never does).
+// Returns false when the file could not be read, written, synced or locked (or section or
+// file name is empty); a write that changes nothing does not touch the file. A write
+// kept back behind a stuck copy's lock returns true: it is not lost, reads see it, and it
+// goes to disk with the next write or the flush (which reports it if it never does).
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName);
 bool WritePrivateProfileString(const QString& section, const QString& key,
@@ -85,12 +88,16 @@ private:
 // file read afresh under it, change run on it, and the result saved once. Returns as a
 // write does. change may run more than once (when kept back: again on the file as it is
 // when it is written, and for reads meanwhile), so it must work from what it reads
-// through the edit only.
+// through the edit only. It runs without the settings layer's own locks, holding only
+// the file's save lock: it may read the file through the profile calls (they show it
+// without change's edits), and a write it makes to a file in that folder waits for the
+// save lock and is kept back.
 bool UpdatePrivateProfile(const QString& fileName, std::function<void(TIniEdit&)> change);
 
 // Writes every change kept back behind a stuck copy, waiting for the locks no longer
-// than timeout in all. Called when the program ends. True when nothing is left unsaved;
-// otherwise one line per file on standard error names the file and its unsaved sections.
+// than timeout in all. Called when the program ends (also from exit(): it needs no other
+// object of the program). True when nothing is left unsaved; otherwise one line per file
+// on standard error names the file and its unsaved sections.
 bool FlushPrivateProfiles(std::chrono::milliseconds timeout = std::chrono::seconds(5));
 
 // Removes temporaries that a copy killed while saving left beside the file (the hidden

@@ -21,7 +21,6 @@
 class QPainter;
 class QWidget;
 class QObject;
-class QWidget;
 class QPixmap;
 class QBrush;
 

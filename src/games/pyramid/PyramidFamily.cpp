@@ -53,6 +53,16 @@ TCard* TPyramidFamilyForm::TopCard(TCardPileView* view) const {
   return view ? view->FCards->CardAt(TopOfPile) : nullptr;
 }
 
+void TPyramidFamilyForm::SetStockBlock(bool block) {
+  if (!PyramidPileView || !DeckPileView) {
+    TGameForm::SetStockBlock(block);
+    return;
+  }
+  DeckPileView->XOffset = 0;
+  DeckPileView->YOffset = block ? 0.2f : 0.6f;
+  DeckPileView->repaint();
+}
+
 void TPyramidFamilyForm::DealPyramidCards(bool animate) {
   if (!PyramidPileView) return;
   int row = 0;

@@ -42,6 +42,9 @@ protected:
   // The 28 pyramid cards from the stock, face up, each at its position; when animated the
   // pyramid repaints per card and the deal sound marks each new row and the end.
   void DealPyramidCards(bool animate);
+  // Beside a pyramid (Pyramid, Pyramid Golf) the stock is one card wide: its cards stack
+  // downwards, closer while dealing. Without one (Golf) it is the template's block.
+  void SetStockBlock(bool block) override;
   TCard* TopCard(TCardPileView* view) const;
   // The golf games' steps, one card onto the discard pile each: a stock card goes back
   // face down, a pyramid card into its own position.

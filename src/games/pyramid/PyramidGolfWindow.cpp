@@ -37,12 +37,6 @@ void TPyramidGolfForm::BindHandlers(THandlerTable& t) {
 
 void TPyramidGolfForm::DealLayout(bool animate) { DealPyramidCards(animate); }
 
-void TPyramidGolfForm::SetStockBlock(bool block) {
-  DeckPileView->XOffset = 0;
-  DeckPileView->YOffset = block ? 0.2f : 0.6f;
-  DeckPileView->repaint();
-}
-
 void TPyramidGolfForm::Deal(bool quiet, bool newShuffle) {
   TPyramidFamilyForm::Deal(quiet, newShuffle);
   PyramidPileView->repaint();

@@ -25,8 +25,6 @@ protected:
   TPyramidGolfForm(const TFormLayout& layout, QWidget* owner);
   void BindHandlers(THandlerTable& table) override;
   void DealLayout(bool animate) override;
-  // The stock is one card wide: its cards stack downwards, closer while dealing.
-  void SetStockBlock(bool block) override;
 };
 
 class TsPyramidGolfForm : public TPyramidGolfForm {

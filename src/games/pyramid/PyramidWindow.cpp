@@ -75,12 +75,6 @@ void TPyramidForm::ApplyPreferences() {
 
 void TPyramidForm::DealLayout(bool animate) { DealPyramidCards(animate); }
 
-void TPyramidForm::SetStockBlock(bool block) {
-  DeckPileView->XOffset = 0;
-  DeckPileView->YOffset = block ? 0.2f : 0.6f;
-  DeckPileView->repaint();
-}
-
 void TPyramidForm::Deal(bool quiet, bool newShuffle) {
   TPairingForm::Deal(quiet, newShuffle);
   SetPass(1);

@@ -36,8 +36,6 @@ protected:
   TPyramidForm(const TFormLayout& layout, PyramidLayouts::TLabelPlace label, QWidget* owner);
   void InitPiles() override;
   void DealLayout(bool animate) override;
-  // The stock is one card wide: its cards stack downwards, closer while dealing.
-  void SetStockBlock(bool block) override;
   bool UndoGameStep() override;
   bool RedoGameStep() override;
   std::vector<TCardPileView*> SmartPairPiles() const override;
