@@ -98,7 +98,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
 inline constexpr TPanelLayout HugePanels[] = {{"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"ScorePanel", 80, 2}};
 // The minimum width keeps the eighth column and the discard pile whole.
 inline constexpr TFormLayout Huge{.CardSize = 2, .ClientWidth = 1049, .ClientHeight = 839,
-                                  .MinWidth = 1044, .MinHeight = 740, .StatusBarHeight = 36,
+                                  .MinWidth = 1000, .MinHeight = 740, .StatusBarHeight = 36,
                                   .PlacementPrefix = "h", .Components = HugeComponents,
                                   .Panels = HugePanels};
 
