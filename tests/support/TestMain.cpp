@@ -13,10 +13,10 @@ int main(int argc, char** argv) {
   QTemporaryDir screens;
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   if (platform.isEmpty() || platform == "offscreen") {
-    QFile config(screens.filePath("screens.json"));
-    if (config.open(QIODevice::WriteOnly))
-      config.write(R"({"screens": [{"x": 0, "y": 0, "width": 1920, "height": 1200}]})");
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QFile screenFile(screens.filePath("screens.json"));
+    if (screenFile.open(QIODevice::WriteOnly))
+      screenFile.write(R"({"screens": [{"x": 0, "y": 0, "width": 1920, "height": 1200}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screenFile.fileName().toLocal8Bit());
   }
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
