@@ -1,14 +1,13 @@
 #include "shell/InfoDlg.h"
 
-#include <algorithm>
-
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QShowEvent>
 
 #include "platform/Metrics.h"
 #include "engine/Sounds.h"
 #include "platform/DesktopLinks.h"
+#include "widgets/WindowFrame.h"
 
 TInfoBox* InfoBox = nullptr;
 int InfoBoxJesterFrame = 1;
@@ -60,30 +59,24 @@ TInfoBox::TInfoBox(QWidget* owner) : QDialog(owner) {
   Label1->move(96, 32);
   Label1->adjustSize();
 
-  // "at:" is bound to the word before it, should the sentence ever need two lines.
+  // The sentence is a little wider than the label: "at:" is bound to the word before it,
+  // so it never stands alone on the last line.
   const QString announce =
       QStringLiteral("The latest version and more information is always available") + QChar(0x00A0) + QStringLiteral("at:");
+  // The acknowledgement fills the label down to its last line, so the address below it
+  // follows the sentence that announces it without a gap.
   Label2 = new QLabel(
       QStringLiteral("Thirty patience games with cards, pictures and sounds drawn by our own code. "
                      "Thanks to everyone who played the early versions, counted the cards and told "
-                     "us which deals could not be won.\n\n") +
+                     "us which deals could not be won, and to the makers of the free compilers, "
+                     "libraries and fonts that Pellamy! is built with. We hope you enjoy it.\n\n") +
           announce,
       this);
   Label2->setWordWrap(true);
   Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // The sentence announcing the address ends on a full line, never with "at:" alone: the
-  // text is as wide as that sentence needs, within the box.
-  const int announceWidth = QFontMetrics(Label2->font()).horizontalAdvance(announce) + 1;
-  Label2->setGeometry(96, 72, std::clamp(announceWidth, 356, width() - 96 - 8), 128);
-  const int textBottom = Label2->y() + Label2->heightForWidth(Label2->width());
-  if (textBottom > Label2->geometry().bottom() + 1) Label2->resize(Label2->width(), textBottom - Label2->y());
+  Label2->setGeometry(96, 72, 356, 128);
 
-  // The address follows the sentence: at its own place, 6 pixels below the text's box,
-  // when the text reaches into the box's last line; else as far below the text.
-  const int lineHeight = QFontMetrics(Label2->font()).lineSpacing();
-  const int boxBottom = Label2->geometry().bottom() + 1;
-  const int urlTop = boxBottom - textBottom < lineHeight ? boxBottom + 6 : textBottom + 6;
-  urlLabel = LinkLabel(this, WebSite, QPoint(179, urlTop));
+  urlLabel = LinkLabel(this, WebSite, QPoint(179, 206));
   urlLabel->OnClick = [this] { urlLabelClick(); };
 
   Label3 = new QLabel(QStringLiteral("Please forward all suggestions, comments, or bug reports to:"), this);
@@ -125,6 +118,12 @@ void TInfoBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QDialog::keyPressEvent(event);
+}
+
+// Centred on the screen, not over the window that opened it.
+void TInfoBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) WindowFrame::CentreOnScreen(this);
 }
 
 void TInfoBox::closeEvent(QCloseEvent* event) {

@@ -186,10 +186,12 @@ void TFormPlacement::PlaceOuterRect(const QRect& outer) {
   FForm->setGeometry(client);
 }
 
-// A stored rectangle may come from a larger screen or a damaged file: the window gets
-// no larger than the free area of its screen (frame included) and no smaller than its
-// minimum, and the whole frame, title bar and status bar alike, is moved onto that area.
-// A rectangle that fits is kept as it is.
+// A stored rectangle may come from a larger screen or a damaged file, and a window's own
+// first place may be too large for a small screen: the window gets no larger than the free
+// area of its screen (frame included) and no smaller than its minimum, and the whole
+// frame, title bar and status bar alike, is moved onto that area. Where even the minimum
+// is taller or wider than the area, the frame's top and left edges, and so the title
+// bar, stay on it. A rectangle that fits is kept as it is.
 QRect TFormPlacement::FitOnScreen(qint64 left, qint64 top, qint64 width, qint64 height) {
   const QRect area = AreaHolding(left, top, width, height);
   if (FSizeable) {
@@ -246,8 +248,9 @@ void TFormPlacement::LoadPlacement() {
   if (!FForm) return;
   FSaved = false;
   const TIniFile ini(IniFileName());
+  bool placed = false;
   if (ini.ReadInteger(IniSection(), QStringLiteral("FormVersion"), 0) >= Version) {
-    ReadPlacementKeys(Options & fpPosition, Options & fpState);
+    placed = ReadPlacementKeys(Options & fpPosition, Options & fpState);
     FRestored = true;
     if (OnRestorePlacement) OnRestorePlacement();
     if (Options & fpActiveControl) {
@@ -257,11 +260,25 @@ void TFormPlacement::LoadPlacement() {
     }
   }
   FRestored = true;
+  if (!placed) FitFirstPlacement();
   UpdatePlacement();
 }
 
-void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
-  if (!loadPosition && !loadState) return;
+// With nothing stored the window opens where its own code put it, fitted to the screen as
+// a stored rectangle is; one that fits stays exactly there. A window without a position
+// of its own is left to the window manager.
+void TFormPlacement::FitFirstPlacement() {
+  const Qt::WindowStates notNormal = Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen;
+  if (!FForm->testAttribute(Qt::WA_Moved) || (FForm->windowState() & notNormal)) return;
+  // A window's position is its frame's, also before the frame exists.
+  const QRect outer(FForm->pos(), FForm->size().grownBy(WindowFrame::Extents(FForm)));
+  const QRect fitted = FitOnScreen(outer.left(), outer.top(), outer.width(), outer.height());
+  if (fitted != outer) PlaceOuterRect(fitted);
+}
+
+bool TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
+  if (!loadPosition && !loadState) return false;
+  bool placed = false;
   const TIniFile ini(IniFileName());
   const QString section = IniSection();
   if (loadPosition) {
@@ -290,6 +307,7 @@ void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
       const bool wasMaximized = FForm->windowState() & Qt::WindowMaximized;
       if (wasMaximized) FForm->setWindowState(FForm->windowState() & ~Qt::WindowMaximized);
       PlaceOuterRect(outer);
+      placed = true;
       if (wasMaximized) FForm->setWindowState(FForm->windowState() | Qt::WindowMaximized);
     }
   }
@@ -310,6 +328,7 @@ void TFormPlacement::ReadPlacementKeys(bool loadPosition, bool loadState) {
         break;
     }
   }
+  return placed;
 }
 
 void TFormPlacement::UpdatePlacement() {

@@ -9,7 +9,8 @@
 // Positions are outer window rectangles (left, top, right, bottom with right and bottom
 // exclusive): the client area plus the frame the window manager really drew around it
 // (none offscreen or without a window manager). Restoring puts that frame back where it
-// was, so saving and restoring again changes nothing.
+// was, so saving and restoring again changes nothing. A stored rectangle, and with none
+// stored the place the window's own code gave it, is fitted to the free area of its screen.
 
 #include <QMargins>
 #include <QObject>
@@ -24,8 +25,10 @@ class QWidget;
 enum TPlacementOption { fpState = 0x1, fpPosition = 0x2, fpActiveControl = 0x4 };
 
 // Optional size limits of a window, outer sizes and positions in pixels; 0 means not set.
-// The tracking sizes bound the window while it is resized; the maximized size and
-// position say where a maximized window goes.
+// The tracking sizes bound the window while it is resized; the maximized size bounds the
+// window while it is maximized. MaxPosLeft and MaxPosTop are kept but move nothing: the
+// window manager puts a maximized window at the corner of the work area, and moving it
+// from there would end its maximized state.
 class TWinMinMaxInfo {
 public:
   int MaxPosLeft() const { return FValues[0]; }
@@ -106,7 +109,9 @@ private:
   QRect OuterNormalRect();
   void PlaceOuterRect(const QRect& outer);
   QRect FitOnScreen(qint64 left, qint64 top, qint64 width, qint64 height);
-  void ReadPlacementKeys(bool loadPosition, bool loadState);
+  // True when a stored rectangle was applied.
+  bool ReadPlacementKeys(bool loadPosition, bool loadState);
+  void FitFirstPlacement();
   void WritePlacementKeys();
   void ApplyPreventResize();
   void UpdatePlacement();

@@ -8,7 +8,8 @@
 # come back exactly where they were left (frame for frame, also after a maximized run),
 # that the program minimizes and restores as one, that a game window closed while
 # minimized comes back normal, and that "Minimize to Tray" puts a visible icon into an
-# XEmbed tray (trayer) whose double click brings the windows back.
+# XEmbed tray (trayer) whose double click brings the windows back. On smaller screens,
+# huge-card windows opened for the first time come up with their frames on the screen.
 set -uo pipefail
 
 APP=${1:?usage: placement.sh <pellamy executable>}
@@ -32,20 +33,26 @@ done
 [ -x "$APP" ] || fail "no program at $APP"
 
 # ---- X server on a free display (Xvfb picks it), then the window manager -------------
-exec 3>"$WORK/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-PIDS+=($!)
-exec 3>&-
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-[ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-export DISPLAY=":$(head -1 "$WORK/display")"
-note "Xvfb on $DISPLAY"
+start_screen() {  # start_screen <width>x<height>: ends the running X server (and all on it) first
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; wait "${PIDS[i]}" 2>/dev/null; done
+  PIDS=()
+  rm -f "$WORK/display"
+  exec 3>"$WORK/display"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+  PIDS+=($!)
+  exec 3>&-
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+  export DISPLAY=":$(head -1 "$WORK/display")"
+  note "Xvfb $1 on $DISPLAY"
 
-openbox >"$WORK/openbox.log" 2>&1 &
-PIDS+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-  fail "openbox did not start: $(cat "$WORK/openbox.log")"
+  openbox >"$WORK/openbox.log" 2>&1 &
+  PIDS+=($!)
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+    fail "openbox did not start: $(cat "$WORK/openbox.log")"
+}
+start_screen 1280x1024
 
 # ---- the program ----------------------------------------------------------------------
 export XDG_CONFIG_HOME="$WORK/config"
@@ -61,11 +68,12 @@ wait_for() {  # wait_for <what> <command...>: retries for up to 5 s
   fail "timed out waiting for $what"
 }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-both_shown() { MAIN=$(visible '^Pellamy!$'); GAME=$(visible '^Klondike'); [ -n "$MAIN" ] && [ -n "$GAME" ]; }
+GAME_NAME=Klondike  # the game the program opens at start
+both_shown() { MAIN=$(visible '^Pellamy!$'); GAME=$(visible "^$GAME_NAME"); [ -n "$MAIN" ] && [ -n "$GAME" ]; }
 start_app() {
   "$APP" >>"$WORK/app.log" 2>&1 &
   APP_PID=$!
-  wait_for "the main window and the Klondike window" both_shown
+  wait_for "the main window and the $GAME_NAME window" both_shown
   sleep 0.3  # the window manager's last configure
 }
 quit_app() {  # closes the main window as the player would: its close button
@@ -317,11 +325,11 @@ frame_rect() {  # left,top,right,bottom of the frame
   echo "$((ax - l)),$((ay - t)),$((ax + w + r)),$((ay + h + b))"
 }
 IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
-inside_workarea() {  # inside_workarea <what> <left,top,right,bottom>
+inside_workarea() {  # inside_workarea <what> <left,top,right,bottom> [run]
   local x1 y1 x2 y2
   IFS=, read -r x1 y1 x2 y2 <<<"$2"
   [ "$x1" -ge "$WX" ] && [ "$y1" -ge "$WY" ] && [ "$x2" -le $((WX + WW)) ] && [ "$y2" -le $((WY + WH)) ] ||
-    fail "run 6: the $1's frame $2 is not inside the work area $WX,$WY,$((WX + WW)),$((WY + WH))"
+    fail "${3:-run 6}: the $1's frame $2 is not inside the work area $WX,$WY,$((WX + WW)),$((WY + WH))"
 }
 start_app
 GAME_RECT=$(frame_rect "$GAME"); MAIN_RECT=$(frame_rect "$MAIN")
@@ -335,5 +343,48 @@ quit_app
   fail "run 6: saved [Klondike] NormPos=$(key Klondike NormPos), not the fitted $GAME_RECT"
 [ "$(key MainWindow NormPos)" = "$MAIN_RECT" ] ||
   fail "run 6: saved [MainWindow] NormPos=$(key MainWindow NormPos), not the fitted $MAIN_RECT"
+
+# ---- Run 7: huge cards on smaller screens, nothing stored -------------------------------
+# Windows larger than the screen, opened for the first time, come up with the whole frame
+# on it; huge Pyramid's minimum height is more than the screen's, so there its title bar
+# and its sides stay on the screen, at the first opening and when its saved place is read.
+open_fresh() {  # open_fresh <game name> <list index>: a fresh settings folder, huge cards
+  export XDG_CONFIG_HOME="$WORK/config-$1"
+  INI="$XDG_CONFIG_HOME/Orrindale/Pellamy.ini"
+  mkdir -p "$(dirname "$INI")"
+  printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=%s\r\nCardSize=2\r\nDisableSound=1\r\n' "$2" >"$INI"
+  GAME_NAME=$1
+  start_app
+  IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+}
+title_bar_on_screen() {  # title_bar_on_screen <what>: the frame's top strip down to the client area
+  local rect x1 y1 x2 top
+  rect=$(frame_rect "$GAME")
+  IFS=, read -r x1 y1 x2 _ <<<"$rect"
+  top=$(xwininfo -id "$GAME" | awk '/Absolute upper-left Y/ {print $4}')
+  note "run 7: $1 frame $rect, client area from y $top" >&2
+  inside_workarea "$1 title bar" "$x1,$y1,$x2,$top" "run 7"
+  echo "$rect"
+}
+start_screen 1366x768
+open_fresh "Double Yukon" 8
+RECT=$(frame_rect "$GAME")
+note "run 7: huge Double Yukon on 1366x768: frame $RECT"
+inside_workarea "huge Double Yukon window" "$RECT" "run 7"
+quit_app
+open_fresh Pyramid 20
+RECT=$(title_bar_on_screen "huge Pyramid on 1366x768") || exit 1
+quit_app
+[ "$(key hPyramid NormPos)" = "$RECT" ] || fail "run 7: saved [hPyramid] NormPos=$(key hPyramid NormPos), not its frame $RECT"
+start_app
+AGAIN=$(title_bar_on_screen "huge Pyramid on 1366x768, its saved place read") || exit 1
+[ "$AGAIN" = "$RECT" ] || fail "run 7: huge Pyramid came back at $AGAIN, not where it was left ($RECT)"
+quit_app
+start_screen 1024x768
+open_fresh Nestor 19
+RECT=$(frame_rect "$GAME")
+note "run 7: huge Nestor on 1024x768: frame $RECT"
+inside_workarea "huge Nestor window" "$RECT" "run 7"
+quit_app
 
 echo "PASS"

@@ -56,9 +56,18 @@ TEST(TInfoBox, LinksOpenTheSiteWithTheQueryAndTheMailAddress) {
   EXPECT_EQ(InfoBox, nullptr);
 }
 
-TEST(TInfoBox, TheAddressFollowsTheSentenceThatAnnouncesIt) {
-  std::unique_ptr<TInfoBox> box(new TInfoBox);
+TEST(TInfoBox, TheAddressFollowsTheSentenceThatAnnouncesItAndTheBoxOpensCentredOnTheScreen) {
+  QWidget main;
+  main.setGeometry(20, 30, 336, 306);
+  main.show();
+  std::unique_ptr<TInfoBox> box(new TInfoBox(&main));
   const QLabel* text = box->Label2;
+  // Every component keeps its place.
+  EXPECT_EQ(text->geometry(), QRect(96, 72, 356, 128));
+  EXPECT_EQ(box->urlLabel->pos(), QPoint(179, 206));
+  EXPECT_EQ(box->Label3->pos(), QPoint(96, 232));
+  EXPECT_EQ(box->commentLabel->pos(), QPoint(177, 254));
+
   // The label's text laid out as the label paints it: word-wrapped at its contents width.
   QString painted = text->text();
   painted.replace(QLatin1Char('\n'), QChar::LineSeparator);
@@ -77,17 +86,27 @@ TEST(TInfoBox, TheAddressFollowsTheSentenceThatAnnouncesIt) {
   layout.endLayout();
   ASSERT_EQ(std::lround(height), text->heightForWidth(text->width())) << "laid out as the label does";
   ASSERT_GE(lines.size(), 2);
-  EXPECT_TRUE(lines.last().endsWith(" available at:")) << lines.last().toStdString();
-  EXPECT_LE(text->y() + height, text->geometry().bottom() + 1) << "all of the text shows";
-  EXPECT_LE(text->geometry().right(), box->width() - 8);
+  EXPECT_TRUE(lines.last().endsWith("available at:")) << lines.last().toStdString();
 
-  // The address right under the sentence's last line: no overlap, no gap of a line.
+  // The text fills the label to its last line, all of it showing, and the address comes
+  // right under the sentence: no overlap, no gap of a line.
+  const int lineSpacing = QFontMetrics(text->font()).lineSpacing();
   const int textBottom = text->y() + std::lround(height);
+  const int labelBottom = text->geometry().bottom() + 1;
+  EXPECT_LE(textBottom, labelBottom) << "all of the text shows";
+  EXPECT_LT(labelBottom - textBottom, lineSpacing) << "the text fills its label";
   const int gap = box->urlLabel->y() - textBottom;
   EXPECT_GE(gap, 0);
-  EXPECT_LT(gap, QFontMetrics(text->font()).lineSpacing());
+  EXPECT_LT(gap, lineSpacing);
   EXPECT_LT(box->urlLabel->geometry().bottom(), box->Label3->y());
   EXPECT_LE(box->urlLabel->geometry().right(), box->width());
+
+  // Centred by its frame on the screen's free area, not over the window that opened it.
+  box->show();
+  const QRect area = box->screen()->availableGeometry();
+  const QRect frame = box->frameGeometry();
+  EXPECT_EQ(frame.topLeft(), area.topLeft() + QPoint((area.width() - frame.width()) / 2,
+                                                     (area.height() - frame.height()) / 2));
 }
 
 }  // namespace

@@ -8,7 +8,16 @@
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen screen is a desktop monitor that holds every window at its design size
+  // (a window too large for its screen is fitted to it when shown).
+  QTemporaryDir screens;
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen") {
+    QFile screenFile(screens.filePath("screens.json"));
+    if (screenFile.open(QIODevice::WriteOnly))
+      screenFile.write(R"({"screens": [{"x": 0, "y": 0, "width": 1920, "height": 1200}]})");
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screenFile.fileName().toLocal8Bit());
+  }
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QTemporaryDir runtime;

@@ -231,28 +231,41 @@ TEST_F(FormPlacementTest, RectanglesThatDoNotFitTheScreenAreFittedAndSavedSo) {
   // The free area of the test screen, whatever size the platform gives it.
   const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
   auto bottom = [&](int extra) { return QByteArray::number(area.top() + area.height() + extra); };
+  const int tall = area.height() + 100;  // a minimum height no screen position can hold
   const struct {
-    QByteArray NormPos;
+    QByteArray NormPos;  // empty: nothing stored, the window opens where its code put it
+    QRect Own;           // that place: the frame's corner and the client size
+    int MinHeight;
     QRect Frame;  // where the frame must land
   } cases[] = {
       // Far larger than any screen: it once gave a window of 32767 x 29975 pixels.
-      {"0,0,40000,30000", area},
+      {"0,0,40000,30000", {}, 200, area},
       // Written on a larger monitor, read on a smaller one.
-      {"120,90,2618,1465", area},
+      {"120,90,2618,1465", {}, 200, area},
       // Right less left overflows an int.
-      {"-2147483648,-2147483648,2147483647,2147483647", area},
-      {"-99999999999999999999,-99999999999999999999,99999999999999999999,99999999999999999999", area},
+      {"-2147483648,-2147483648,2147483647,2147483647", {}, 200, area},
+      {"-99999999999999999999,-99999999999999999999,99999999999999999999,99999999999999999999", {}, 200, area},
       // Too tall only: moved up as far as needed, its width and left edge kept.
-      {"50,40,450," + bottom(500), QRect(50, area.top(), 400, area.height())},
+      {"50,40,450," + bottom(500), {}, 200, QRect(50, area.top(), 400, area.height())},
       // Smaller than the window's minimum.
-      {"30,40,60,70", QRect(30, 40, 304, 204)},
+      {"30,40,60,70", {}, 200, QRect(30, 40, 304, 204)},
+      // Even the minimum is taller than the screen: the top, title bar and all, stays on it.
+      {"50,-80,450,300", {}, tall, QRect(50, area.top(), 400, tall + 4)},
+      // A first placement is fitted alike; one that fits stays exactly where it was put.
+      {"", QRect(area.left() - 100, area.top() - 50, area.width() + 200, area.height() + 100), 200, area},
+      {"", QRect(60, 70, 400, 300), 200, QRect(60, 70, 404, 304)},
+      {"", QRect(50, area.top() - 80, 400, 300), tall, QRect(50, area.top(), 404, tall + 4)},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.NormPos.toStdString());
-    WriteFileBytes(Ini(), "[Golf]\r\nNormPos=" + c.NormPos + "\r\n");
+    SCOPED_TRACE(c.NormPos.isEmpty() ? "first placement" : c.NormPos.toStdString());
+    WriteFileBytes(Ini(), c.NormPos.isEmpty() ? QByteArray() : "[Golf]\r\nNormPos=" + c.NormPos + "\r\n");
     TGameWindow w;
     Attach(w, "Golf");
-    w.setMinimumSize(300, 200);
+    w.setMinimumSize(300, c.MinHeight);
+    if (c.NormPos.isEmpty()) {
+      w.resize(c.Own.size());
+      w.move(c.Own.topLeft());
+    }
     w.show();
     EXPECT_EQ(w.frameGeometry(), c.Frame);
     ASSERT_TRUE(w.close());
@@ -326,8 +339,8 @@ TEST_F(FormPlacementTest, MinMaxInfoLimitsTheWindowAndClearingItGivesTheOwnLimit
   EXPECT_EQ(w.maximumSize(), QSize(596, 446));
   w.resize(1000, 10);
   EXPECT_EQ(w.size(), QSize(596, 40));
-  // The maximized size and position say where a maximized window goes; resizing stays
-  // bounded by the tracking size alone.
+  // The maximized size bounds only a maximized window; resizing stays bounded by the
+  // tracking size alone.
   p->MinMaxInfo().SetMaxSizeWidth(500);
   p->MinMaxInfo().SetMaxSizeHeight(300);
   EXPECT_EQ(w.maximumSize(), QSize(596, 446));
