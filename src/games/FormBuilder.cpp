@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <map>
 #include <vector>
 #include <stdexcept>
 
@@ -164,33 +163,35 @@ QList<TBuiltComponent> Build(QWidget* form, const TFormLayout& layout, const THa
 void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize area) {
   const int dw = area.width() - design.width();
   const int dh = area.height() - design.height();
-  // The whole table closes its gaps as one, so piles above each other stay so; a table
-  // whose rows interleave too closely for that closes each row on its own.
-  std::vector<const TBuiltComponent*> fixed;
-  for (const TBuiltComponent& c : components)
-    if (FixedLeft(c)) fixed.push_back(&c);
-  std::vector<TColumnCloser> closers{TColumnCloser(fixed, design.width(), area.width())};
-  std::map<const TBuiltComponent*, std::size_t> closerOf;
-  if (!closers.front().Fits())
-    for (const auto& row : Rows(fixed)) {
-      closers.emplace_back(row, design.width(), area.width());
-      for (const TBuiltComponent* c : row) closerOf[c] = closers.size() - 1;
-    }
-  for (const TBuiltComponent& c : components) {
-    QRect r = c.Design;
-    const bool left = c.Anchors & akLeft, right = c.Anchors & akRight;
+  auto place = [dh](const TBuiltComponent& c, QRect r) {
     const bool top = c.Anchors & akTop, bottom = c.Anchors & akBottom;
-    if (left && right) r.setWidth(std::max(0, r.width() + dw));
-    else if (right) r.moveLeft(r.left() + dw);
-    else {
-      const auto found = closerOf.find(&c);
-      const TColumnCloser& columns = closers[found == closerOf.end() ? 0 : found->second];
-      r.moveLeft(columns.Map(c.Design.left()));
-      if (IsSideFan(c)) r.setWidth(std::max(MinimumWidth(c), columns.Map(c.Design.right() + 1) - r.left()));
-    }
     if (top && bottom) r.setHeight(std::max(0, r.height() + dh));
     else if (bottom) r.moveTop(r.top() + dh);
     if (r != c.View->geometry()) c.View->setGeometry(r);
+  };
+  std::vector<const TBuiltComponent*> fixed;
+  for (const TBuiltComponent& c : components) {
+    if (FixedLeft(c)) {
+      fixed.push_back(&c);
+      continue;
+    }
+    QRect r = c.Design;
+    if (c.Anchors & akLeft) r.setWidth(std::max(0, r.width() + dw));
+    else r.moveLeft(r.left() + dw);
+    place(c, r);
+  }
+  // The whole table closes its gaps as one, so piles above each other stay so; a table
+  // whose rows interleave too closely for that closes each row on its own.
+  std::vector<std::vector<const TBuiltComponent*>> groups{fixed};
+  if (!TColumnCloser(fixed, design.width(), area.width()).Fits()) groups = Rows(fixed);
+  for (const auto& group : groups) {
+    const TColumnCloser columns(group, design.width(), area.width());
+    for (const TBuiltComponent* c : group) {
+      QRect r = c->Design;
+      r.moveLeft(columns.Map(c->Design.left()));
+      if (IsSideFan(*c)) r.setWidth(std::max(MinimumWidth(*c), columns.Map(c->Design.right() + 1) - r.left()));
+      place(*c, r);
+    }
   }
 }
 

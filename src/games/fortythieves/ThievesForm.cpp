@@ -110,5 +110,3 @@ void TThievesForm::FormResize(QObject*) {
   for (TCardPileView* pile : FFoundations) pile->move(pile->x(), height() + FMetrics.FoundationExtra - base);
 }
 
-// The template re-lays the piles by this window's own FormResize rule.
-void TThievesForm::ShowStatusBar1Click(QObject* Sender) { TGameForm::ShowStatusBar1Click(Sender); }

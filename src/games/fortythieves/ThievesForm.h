@@ -28,7 +28,6 @@ public:
                      int Y) override;
   void TurnUpTopCard(TCardPileView*) override {}
   void FormResize(QObject* Sender) override;
-  void ShowStatusBar1Click(QObject* Sender) override;
 
 protected:
   TThievesForm(const TGameSpec& spec, const TFormLayout& layout,

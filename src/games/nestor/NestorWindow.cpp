@@ -175,9 +175,6 @@ void TNestorForm::FitColumnFans() {
         TableauSpacing(), column->height(), TCardPileView::CardSize().height(), NestorRules::Passes, 1));
 }
 
-// The template re-lays the piles by this window's own FormResize rule.
-void TNestorForm::ShowStatusBar1Click(QObject* Sender) { TGameForm::ShowStatusBar1Click(Sender); }
-
 // ---- card-size variants --------------------------------------------------------------------
 
 TsNestorForm::TsNestorForm(QWidget* owner)

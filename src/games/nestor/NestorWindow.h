@@ -40,7 +40,6 @@ public:
   // The columns fan with the tableau's spacing, closer where six cards would not fit.
   void ApplySpacing() override;
   void FitColumnFans();
-  void ShowStatusBar1Click(QObject* Sender) override;
 
 protected:
   TNestorForm(const TFormLayout& layout, const NestorLayouts::TNestorMetrics& metrics, QWidget* owner);

@@ -285,9 +285,6 @@ void TQueenItalyForm::FormResize(QObject*) {
   FDiscardView->move(FDiscardView->x(), top);
 }
 
-// The template re-lays the piles by this window's own FormResize rule.
-void TQueenItalyForm::ShowStatusBar1Click(QObject* Sender) { TGameForm::ShowStatusBar1Click(Sender); }
-
 // ---- card-size variants --------------------------------------------------------------------
 
 TsQueenItalyForm::TsQueenItalyForm(QWidget* owner)

@@ -42,7 +42,6 @@ public:
                                 int X, int Y) override;
   void DiscardPileViewDblClick(QObject* Sender) override;
   void FormResize(QObject* Sender) override;
-  void ShowStatusBar1Click(QObject* Sender) override;
 
 protected:
   TQueenItalyForm(const TFormLayout& layout, const QueenItalyLayouts::TQueenItalyMetrics& metrics,
