@@ -136,10 +136,10 @@ void TCardPileView::CalcOffsets() {
     w = static_cast<int>(w + (up - 1) * XOffset);
     h = static_cast<int>(h + (up - 1) * YOffset);
   }
-  if (down > 0) {
-    w += (down - 1) * dX;
-    h += (down - 1) * dY;
-  }
+  // Face-down cards lie under the face-up run, each a face-down step above the next card.
+  const int downSteps = up > 0 ? down : std::max(0, down - 1);
+  w += downSteps * dX;
+  h += downSteps * dY;
   // Squeeze the face-up step so the fan fits, but never below the face-down step and
   // never above the offset. Sideways the top card stays inside the view; downwards too,
   // so the card the player plays is whole where the view has room, and a view too short
@@ -147,7 +147,7 @@ void TCardPileView::CalcOffsets() {
   auto squeeze = [&](int needed, int room, int lead, int downStep, float offset, bool closeShort) -> float {
     if (needed <= room) return offset;
     int avail = room - lead;
-    if (down > 0) avail -= (down - 1) * downStep;
+    avail -= downSteps * downStep;
     if (up < 2) return offset;
     if (avail < 1) return closeShort && offset > 0 ? static_cast<float>(downStep) : offset;
     float fit = static_cast<float>(avail / (up - 1));

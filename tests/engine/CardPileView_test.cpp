@@ -51,10 +51,11 @@ INSTANTIATE_TEST_SUITE_P(
         TOffsetCase{CS_SMALL, 61, 200, 0, 18, 0, 40, 0, 6},
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 40, 0, 8},
         TOffsetCase{CS_HUGE, 120, 400, 0, 30, 0, 40, 0, 12},
-        // A face-down run takes its own room first: (337 - 125 - 5 * 8) / 13 = 13.
-        TOffsetCase{CS_LARGE, 80, 337, 0, 20, 6, 14, 0, 13},
+        // A face-down run takes its own room first, a step for each of its cards, the
+        // last one's above the first face-up card: (337 - 125 - 6 * 8) / 13 = 12.
+        TOffsetCase{CS_LARGE, 80, 337, 0, 20, 6, 14, 0, 12},
         TOffsetCase{CS_SMALL, 61, 300, 0, 20, 6, 14, 0, 13},
-        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 6, 14, 0, 19},
+        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 6, 14, 0, 18},
         // No room left after the face-down run: the face-down step; a single face-up
         // card: the offset.
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 40, 3, 0, 8},

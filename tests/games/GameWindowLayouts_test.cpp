@@ -232,8 +232,13 @@ protected:
       if (!c) continue;
       const QRect inView(QPoint(int(c->FX), int(c->FY)), card);
       const QRect onTable = inView.translated(view->pos());
+      // Where the table has room for the fan closed to its floor, the top card is whole.
+      const int steps = view->YOffset > 0 ? (view->FCards->Count() - 1) * TCardPileView::FaceDownStep() : 0;
+      const bool room = std::min(view->height(), statusTop - view->y()) >= card.height() + steps;
+      const bool whole = i < view->FCards->Count() - 1 || !room ||
+                         (inView.bottom() < view->height() && onTable.bottom() < statusTop);
       if (inView.left() >= 0 && inView.right() < view->width() && onTable.left() >= 0 &&
-          onTable.right() < FForm->width() && onTable.top() >= 0 && onTable.top() + strip <= statusTop)
+          onTable.right() < FForm->width() && onTable.top() >= 0 && onTable.top() + strip <= statusTop && whole)
         continue;
       FOutside << QStringLiteral("%1: %2 card %3 of %4 at %5,%6, view %7,%8 %9x%10, window %11x%12, status bar at %13")
                       .arg(FPhase, view->objectName()).arg(i).arg(view->FCards->Count())
