@@ -86,8 +86,9 @@ void CatchEndingSignals() {
 
 // Closes the main window as Quit does, so game windows close and store what they keep.
 // Nobody is there to answer: a question asked on the way gets the answer that lets the
-// program end (a game in progress is resigned and counted, as with confirmations off). When the event
-// loop has not started yet (a dialog of the start-up was showing), it is not started.
+// program end (a game in progress is resigned and counted, as with confirmations off).
+// When the event loop has not started yet (a dialog of the start-up was showing), it is
+// not started.
 void EndAsQuitDoes() {
   char bytes[16];
   while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {

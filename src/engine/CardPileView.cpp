@@ -145,10 +145,8 @@ void TCardPileView::CalcOffsets() {
   // so the card the player plays is whole where the view has room, and a view too short
   // for even that closes its fan to the face-down step.
   auto squeeze = [&](int needed, int room, int lead, int downStep, float offset, bool closeShort) -> float {
-    if (needed <= room) return offset;
-    int avail = room - lead;
-    avail -= downSteps * downStep;
-    if (up < 2) return offset;
+    if (needed <= room || up < 2) return offset;
+    const int avail = room - lead - downSteps * downStep;
     if (avail < 1) return closeShort && offset > 0 ? static_cast<float>(downStep) : offset;
     float fit = static_cast<float>(avail / (up - 1));
     if (fit < downStep)

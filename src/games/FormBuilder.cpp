@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <vector>
 #include <stdexcept>
+#include <vector>
 
 #include "engine/PyramidPileView.h"
 #include "engine/ReservePileView.h"
@@ -180,19 +180,22 @@ void ApplyAnchors(const QList<TBuiltComponent>& components, QSize design, QSize 
     else r.moveLeft(r.left() + dw);
     place(c, r);
   }
-  // The whole table closes its gaps as one, so piles above each other stay so; a table
-  // whose rows interleave too closely for that closes each row on its own.
-  std::vector<std::vector<const TBuiltComponent*>> groups{fixed};
-  if (!TColumnCloser(fixed, design.width(), area.width()).Fits()) groups = Rows(fixed);
-  for (const auto& group : groups) {
-    const TColumnCloser columns(group, design.width(), area.width());
+  auto closeUp = [&](const std::vector<const TBuiltComponent*>& group, const TColumnCloser& columns) {
     for (const TBuiltComponent* c : group) {
       QRect r = c->Design;
       r.moveLeft(columns.Map(c->Design.left()));
       if (IsSideFan(*c)) r.setWidth(std::max(MinimumWidth(*c), columns.Map(c->Design.right() + 1) - r.left()));
       place(*c, r);
     }
+  };
+  // The whole table closes its gaps as one, so piles above each other stay so; a table
+  // whose rows interleave too closely for that closes each row on its own.
+  const TColumnCloser whole(fixed, design.width(), area.width());
+  if (whole.Fits()) {
+    closeUp(fixed, whole);
+    return;
   }
+  for (const auto& row : Rows(fixed)) closeUp(row, TColumnCloser(row, design.width(), area.width()));
 }
 
 int FittedFanStep(int spacing, int viewHeight, int cardHeight, int cards, int minimum) {

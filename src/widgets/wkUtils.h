@@ -20,7 +20,6 @@
 
 class QPainter;
 class QWidget;
-class QObject;
 class QPixmap;
 class QBrush;
 
