@@ -1,6 +1,9 @@
 // Pellamy! entry point: the long-lived windows in their order, then the event loop.
 
 #include <QApplication>
+#include <QDialog>
+#include <QThread>
+#include <QTimer>
 #include <QSocketNotifier>
 
 #include <atomic>
@@ -33,7 +36,15 @@ void ShowException(const QString& message) {
 class TPellamyApplication : public QApplication {
 public:
   using QApplication::QApplication;
+  // How many events are being delivered now, one inside another: 1 in the main event
+  // loop's own handlers, more inside a dialog's loop or a handler that processes events.
+  static int Depth() { return FDepth; }
+
   bool notify(QObject* receiver, QEvent* event) override {
+    struct TDepth {
+      TDepth() { ++FDepth; }
+      ~TDepth() { --FDepth; }
+    } depth;
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
@@ -43,6 +54,9 @@ public:
     }
     return false;
   }
+
+private:
+  static inline int FDepth = 0;
 };
 
 // Settings kept back behind another copy that held the file too long (stopped in a
@@ -58,11 +72,21 @@ void FlushSettingsOnce() {
 
 // SIGTERM (shutdown, kill), SIGINT (Ctrl+C) and SIGHUP (the terminal or session gone) end
 // the program as its Quit command does. The handler only writes the signal's number into
-// a pipe; the event loop reads it and closes the windows.
+// a pipe; the event loop reads it and closes the windows. A second Ctrl+C while the
+// program is ending ends it at once, as a terminal user expects; SIGTERM and SIGHUP,
+// which a logout may send together, leave the ending to finish.
 int SignalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t EndRequested = 0;
 bool Ending = false;
+bool InMainLoop = false;
 
 void OnSignal(int signal) {
+  if (signal == SIGINT && EndRequested) {
+    ::signal(SIGINT, SIG_DFL);
+    ::raise(SIGINT);
+    return;
+  }
+  EndRequested = 1;
   const int savedErrno = errno;
   const char byte = char(signal);
   // Nothing to do when the pipe is full: a byte already waits to be read.
@@ -84,11 +108,54 @@ void CatchEndingSignals() {
   }
 }
 
-// Closes the main window as Quit does, so game windows close and store what they keep.
-// Nobody is there to answer: a question asked on the way gets the answer that lets the
-// program end (a game in progress is resigned and counted, as with confirmations off).
-// When the event loop has not started yet (a dialog of the start-up was showing), it is
-// not started.
+// Whatever the player left open is cancelled, as by Escape: a question (the command that
+// asked gives up, so a deal in progress stays as it was), a dialog, a menu. Each returns
+// from its own event loop in its own time.
+void EndOpenDialogs() {
+  for (int tries = 0; tries < 50; ++tries) {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      popup->close();
+    } else if (QWidget* modal = QApplication::activeModalWidget()) {
+      if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+      else
+        modal->close();
+    } else {
+      break;
+    }
+  }
+}
+
+// Closes the main window as Quit does, which closes the game windows: they count a deal in
+// progress and store their places.
+bool WindowsClosed = false;
+
+void CloseAsQuitDoes() {
+  WindowsClosed = true;
+  if (PellamyForm) PellamyForm->close();
+}
+
+// The windows close from the main event loop itself, never from inside a dialog or a
+// handler that waits for one: closing releases the game windows, and a handler still
+// running on one of them must return first. Until then, whatever opens meanwhile is
+// ended too. Should something never return, every event loop is left after a while and
+// main closes the windows.
+void CloseWhenOutermost() {
+  static int waits = 0;
+  EndOpenDialogs();
+  const bool outermost =
+      InMainLoop && QThread::currentThread()->loopLevel() == 1 && TPellamyApplication::Depth() == 1;
+  if (!outermost && ++waits < 150) {
+    QTimer::singleShot(20, CloseWhenOutermost);
+    return;
+  }
+  if (outermost) CloseAsQuitDoes();
+  QCoreApplication::exit(0);
+}
+
+// Then the windows close as Quit closes them. Nobody is there to answer: the questions
+// asked on the way get the answer that lets the program end (a game in progress is
+// resigned and counted, as with confirmations off).
 void EndAsQuitDoes() {
   char bytes[16];
   while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {
@@ -103,10 +170,7 @@ void EndAsQuitDoes() {
       default: return Prompts::IDOK;
     }
   });
-  if (PellamyForm) PellamyForm->close();
-  // Leaves every running event loop, also a start-up dialog's before the main loop runs
-  // (where quit() does nothing).
-  QCoreApplication::exit(0);
+  CloseWhenOutermost();
 }
 
 }  // namespace
@@ -133,7 +197,13 @@ int main(int argc, char** argv) {
       QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, signalNotifier.get(), [] { EndAsQuitDoes(); });
     }
     TLongLivedWindows windows = CreateLongLivedWindows();
-    if (!Ending) result = app.exec();
+    // A signal that came while a start-up dialog showed ended its dialogs; the windows
+    // are made, and close now.
+    if (!Ending) {
+      InMainLoop = true;
+      result = app.exec();
+    }
+    if (Ending && !WindowsClosed) CloseAsQuitDoes();
   } catch (const std::exception& error) {
     ShowException(QString::fromLocal8Bit(error.what()));
   } catch (...) {

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The program ended from outside while another copy holds the settings file's lock: by
-# SIGTERM (a shutdown, kill), and by its X server going away (a logout). The writes of a
-# first start (card size, sound version, sound mask) are then kept back in memory; the
-# other copy lets go of the lock 3 s later, and the writes must be in the file once the
-# program has ended.
+# SIGTERM followed by SIGHUP (a logout sends both), and by its X server going away. The
+# writes of a first start (card size, sound version, sound mask) are then kept back in
+# memory; the other copy lets go of the lock 3 s later, and the writes must be in the file
+# once the program has ended. A second Ctrl+C while it waits ends it at once.
+#
+# Then, under openbox, SIGTERM while a game window shows a question, a dialog, its own
+# close question, a menu or a drag: the program ends as Quit answered "end" does, with
+# status 0, the deal counted and every window's place stored.
 #
 #   ending.sh <pellamy executable> <settings writer of the platform tests (IniWriter)>
 set -uo pipefail
@@ -22,7 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for tool in Xvfb xdotool; do
+for tool in Xvfb openbox xdotool xprop; do
   command -v "$tool" >/dev/null || fail "'$tool' is not installed (run scripts/install-deps.sh)"
 done
 [ -x "$APP" ] || fail "no program at $APP"
@@ -38,19 +42,25 @@ key() {  # key <file> <section> <key>: the value, or nothing
   tr -d '\r' <"$1" | awk -v s="[$2]" -v k="$3" '$0 == s {f = 1; next} /^\[/ {f = 0} f && index($0, k "=") == 1 {print substr($0, length(k) + 2); exit}'
 }
 
-# run <case> <how>: how is "term" (SIGTERM to the program) or "xloss" (Xvfb killed).
+start_x() {  # start_x <folder>: Xvfb on a display it picks; DISPLAY and XVFB set
+  exec 3>"$1/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+  XVFB=$!
+  PIDS+=("$XVFB")
+  exec 3>&-
+  wait_for "Xvfb" test -s "$1/display"
+  export DISPLAY=":$(head -1 "$1/display")"
+}
+
+# run <case> <how>: how is "term" (SIGTERM, then SIGHUP, to the program), "int2" (Ctrl+C
+# twice) or "xloss" (Xvfb killed).
 run() {
   local name=$1 how=$2 dir="$WORK/$1"
   local ini="$dir/config/Orrindale/Pellamy.ini"
   mkdir -p "$(dirname "$ini")"
 
-  exec 3>"$dir/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
-  local xvfb=$!
-  PIDS+=("$xvfb")
-  exec 3>&-
-  wait_for "Xvfb" test -s "$dir/display"
-  export DISPLAY=":$(head -1 "$dir/display")"
+  start_x "$dir"
+  local xvfb=$XVFB
 
   # The other copy takes the lock and keeps it until it reads a line.
   mkfifo "$dir/go"
@@ -60,18 +70,35 @@ run() {
   exec 4>"$dir/go"
   wait_for "the other copy to hold the lock" grep -q held "$dir/holder.log"
 
-  # A first run: the start-up writes are made before the tip of the day shows.
-  XDG_CONFIG_HOME="$dir/config" QT_QPA_PLATFORM=xcb "$APP" >"$dir/app.log" 2>&1 &
+  # A first run: the start-up writes are made before the tip of the day shows. A script
+  # starts its background jobs with Ctrl+C ignored; a terminal's would not be.
+  XDG_CONFIG_HOME="$dir/config" QT_QPA_PLATFORM=xcb env --default-signal=INT "$APP" >"$dir/app.log" 2>&1 &
   local app=$!
   PIDS+=("$app")
   wait_for "the tip of the day" xdotool search --onlyvisible --name '^Pellamy! Tips$'
 
-  if [ "$how" = term ]; then
-    kill -TERM "$app"
-  else
-    kill -9 "$xvfb"
-    wait "$xvfb" 2>/dev/null
-  fi
+  case $how in
+    term) kill -TERM "$app"; sleep 0.3; kill -HUP "$app" ;;
+    int2)
+      kill -INT "$app"
+      sleep 0.5
+      ended "$app" && fail "$name: the first Ctrl+C did not wait for the settings"
+      kill -INT "$app"
+      for _ in $(seq 20); do ended "$app" && break; sleep 0.05; done
+      ended "$app" || fail "$name: a second Ctrl+C did not end the program at once"
+      wait "$app"
+      local status=$?
+      note "$name: status $status"
+      [ "$status" = 130 ] || fail "$name: ended with status $status, not as by Ctrl+C (130)"
+      echo >&4
+      exec 4>&-
+      wait "$holder"
+      kill -9 "$xvfb"
+      wait "$xvfb" 2>/dev/null
+      return 0
+      ;;
+    *) kill -9 "$xvfb"; wait "$xvfb" 2>/dev/null ;;
+  esac
   sleep 3
   ended "$app" || note "$name: the program waits for the lock"
   echo >&4
@@ -103,6 +130,62 @@ run() {
   return 0
 }
 
+# in_state <case> <state>: Aces Up opens at start; two rows dealt from its stock are eight
+# moves. Then the state is brought about and SIGTERM sent.
+in_state() {
+  local name=$1 state=$2 dir="$WORK/$1"
+  local ini="$dir/config/Orrindale/Pellamy.ini"
+  mkdir -p "$(dirname "$ini")"
+  printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=0\r\nCardSize=1\r\nDisableSound=1\r\n' >"$ini"
+  start_x "$dir"
+  openbox >"$dir/openbox.log" 2>&1 &
+  PIDS+=($!)
+  wait_for "openbox" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+
+  XDG_CONFIG_HOME="$dir/config" QT_QPA_PLATFORM=xcb "$APP" >"$dir/app.log" 2>&1 &
+  local app=$! game
+  PIDS+=("$app")
+  wait_for "the Aces Up window" xdotool search --onlyvisible --name '^Aces Up'
+  game=$(xdotool search --onlyvisible --name '^Aces Up' | head -1)
+  windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+  more_windows() { [ "$(windows)" -gt "$1" ]; }
+  sleep 0.5
+  xdotool windowactivate --sync "$game"
+  local shown
+  shown=$(windows)
+  xdotool mousemove --window "$game" 60 60
+  for _ in 1 2; do sleep 0.6; xdotool click 1; done  # apart, so no double click
+  sleep 0.3
+  case $state in
+    newgame) xdotool key ctrl+n ;;
+    restart) xdotool key ctrl+y ;;
+    options) xdotool key ctrl+o ;;
+    closequestion) xdotool key alt+F4 ;;
+    menu) xdotool mousemove --window "$game" 600 300 click 3 ;;
+    drag)
+      xdotool mousemove --window "$game" 200 100 mousedown 1
+      for at in 220,130 260,200 320,300; do sleep 0.1; xdotool mousemove --window "$game" "${at%,*}" "${at#*,}"; done
+      ;;
+  esac
+  [ "$state" = drag ] || wait_for "the $state window" more_windows "$shown"
+  sleep 0.3
+  kill -TERM "$app"
+  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
+  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
+  wait "$app"
+  local status=$?
+  xdotool mouseup 1 2>/dev/null
+  note "$name: status $status; [AcesUp] GamesAttempted=$(key "$ini" AcesUp GamesAttempted)" \
+       "NormPos=$(key "$ini" AcesUp NormPos); [MainWindow] NormPos=$(key "$ini" MainWindow NormPos)"
+  [ "$status" = 0 ] || fail "$name: ended with status $status, not as Quit does: $(tail -3 "$dir/app.log")"
+  [ "$(key "$ini" AcesUp GamesAttempted)" = 1 ] || fail "$name: the deal in progress was not counted once"
+  [ -n "$(key "$ini" AcesUp NormPos)" ] || fail "$name: the game window's place was not stored"
+  [ -n "$(key "$ini" MainWindow NormPos)" ] || fail "$name: the main window's place was not stored"
+  return 0
+}
+
 run sigterm term
+run ctrl-c-twice int2
 run xloss xloss
+for state in newgame restart options closequestion menu drag; do in_state "$state" "$state"; done
 echo "PASS"
