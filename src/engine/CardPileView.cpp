@@ -103,6 +103,16 @@ int TCardPileView::FaceDownStep() {
   return size == CS_SMALL ? 6 : size == CS_HUGE ? 12 : 8;
 }
 
+int TCardPileView::CornerIndexHeight() {
+  const int size = SizeIndex();
+  return size == CS_SMALL ? 24 : size == CS_HUGE ? 42 : 27;
+}
+
+int TCardPileView::TopCardReserve() {
+  const int size = SizeIndex();
+  return size == CS_SMALL ? 47 : size == CS_HUGE ? 104 : 62;
+}
+
 TColor TCardPileView::Color() const {
   if (FColor) return *FColor;
   const QWidget* owner = parentWidget() ? parentWidget() : this;
@@ -141,22 +151,24 @@ void TCardPileView::CalcOffsets() {
   w += downSteps * dX;
   h += downSteps * dY;
   // Squeeze the face-up step so the fan fits, but never below the face-down step and
-  // never above the offset. Sideways the top card stays inside the view; downwards too,
-  // so the card the player plays is whole where the view has room, and a view too short
-  // for even that closes its fan to the face-down step.
+  // never above the offset. A column too short for even that closes its fan to the
+  // face-down step.
   auto squeeze = [&](int needed, int room, int lead, int downStep, float offset, bool closeShort) -> float {
     if (needed <= room || up < 2) return offset;
     const int avail = room - lead - downSteps * downStep;
     if (avail < 1) return closeShort && offset > 0 ? static_cast<float>(downStep) : offset;
-    float fit = static_cast<float>(avail / (up - 1));
-    if (fit < downStep)
-      fit = static_cast<float>(downStep);
-    else if (fit > offset)
-      fit = offset;
-    return fit;
+    const float fit = static_cast<float>(avail / (up - 1));
+    return fit < downStep ? static_cast<float>(downStep) : std::min(fit, offset);
   };
+  // Sideways the top card stays inside the view.
   FXStep = squeeze(w, width(), cardSize.width(), dX, XOffset, false);
-  FYStep = squeeze(h, height(), cardSize.height(), dY, YOffset, true);
+  // Downwards too, while every covered card still shows its corner index (or the whole
+  // step the player chose, when that is less). Where that would squeeze the steps past
+  // reading, the top card keeps only its index and upper part inside the view.
+  const float wholeTop = squeeze(h, height(), cardSize.height(), dY, YOffset, true);
+  const bool readable = h <= height() || (height() - cardSize.height() - downSteps * dY >= 1 &&
+                                          wholeTop >= std::min(float(CornerIndexHeight()), YOffset));
+  FYStep = readable ? wholeTop : squeeze(h, height(), TopCardReserve(), dY, YOffset, true);
 }
 
 // ---- painting ------------------------------------------------------------------------------

@@ -105,6 +105,12 @@ public:
   // Metrics of the current card size.
   static QSize CardSize();
   static int FaceDownStep();  // 6, 8 or 12 pixels
+  // The rows of a face that show its rank whole and its suit down to the symbol's widest
+  // row, so every suit's shape is told apart: 24, 27 or 42 pixels.
+  static int CornerIndexHeight();
+  // What a squeezed column keeps below its last step when a whole top card would leave
+  // the covered cards unreadable: the top card's index and upper part, 47, 62 or 104.
+  static int TopCardReserve();
 
 protected:
   void paintEvent(QPaintEvent* event) override;

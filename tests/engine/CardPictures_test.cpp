@@ -8,6 +8,7 @@
 
 #include "art/CardArt.h"
 #include "engine/Card.h"
+#include "engine/CardPileView.h"
 
 namespace {
 
@@ -183,6 +184,41 @@ TEST_F(CardPicturesTest, FacesAreTheOutlineAndedWithThePiecesAtTheirPlaces) {
                               QRect(QPoint(0, 0), TCard::CardPixelSize(size))), 0);
       }
     }
+  }
+}
+
+// A squeezed fan keeps covered cards readable while each shows the corner index: every
+// rank whole, and every suit down to the row where its symbol is widest, so hearts and
+// diamonds, clubs and spades are told apart. The measure must follow the art.
+TEST_F(CardPicturesTest, TheCornerIndexShowsEveryRankAndSuitOfTheArt) {
+  auto ink = [](QRgb c) { return qRed(c) < 200 || qGreen(c) < 200 || qBlue(c) < 200; };
+  for (int size = 0; size < 3; ++size) {
+    TCard::SetCardSize(_CardSize(size), false, false);
+    const int index = TCardPileView::CornerIndexHeight();
+    const TExpected& e = Expected[size];
+    int deepest = 0;
+    for (const char* look : {"", "3D"}) {
+      SCOPED_TRACE(testing::Message() << "size " << size << " look '" << look << "'");
+      const QImage strip = Art("CS_" + QString::fromLatin1(Letters[size]) + look + "SYMBOLS");
+      for (int value = 0; value < 13; ++value)
+        for (int red = 0; red < 2; ++red) {
+          const QRect rank = e.Index.translated(value * 2 * e.Index.width() + red * e.RedShift, 0);
+          for (int y = 0; y < rank.height(); ++y)
+            for (int x = rank.left(); x <= rank.right(); ++x)
+              if (ink(strip.pixel(x, rank.top() + y))) deepest = std::max(deepest, e.IndexAt.y() + y + 1);
+        }
+      for (int suit = 0; suit < 4; ++suit) {
+        const QRect symbol = e.Symbol.translated(suit * e.Symbol.width(), 0);
+        int widest = 0, widestRow = 0;
+        for (int y = 0; y < symbol.height(); ++y) {
+          int width = 0;
+          for (int x = symbol.left(); x <= symbol.right(); ++x) width += ink(strip.pixel(x, symbol.top() + y));
+          if (width > widest) widest = width, widestRow = y;
+        }
+        deepest = std::max(deepest, e.SymbolAt.y() + widestRow + 1);
+      }
+    }
+    EXPECT_EQ(index, deepest) << "size " << size;
   }
 }
 

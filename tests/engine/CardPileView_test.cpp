@@ -43,19 +43,27 @@ INSTANTIATE_TEST_SUITE_P(
         TOffsetCase{CS_SMALL, 61, 337, 0, 14, 0, 5, 0, 14},
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 5, 0, 18},
         TOffsetCase{CS_HUGE, 120, 500, 0, 28, 0, 5, 0, 28},
-        // 20 face-up cards squeezed so the top card stays inside: (height - card) / 19.
-        TOffsetCase{CS_SMALL, 61, 337, 0, 18, 0, 20, 0, 12},
-        TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 20, 0, 11},
-        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 0, 20, 0, 16},
+        // A mild squeeze keeps the top card whole while every covered card shows its
+        // corner index (24, 27, 42): (320 - 95) / 9 = 25, (345 - 125) / 8 = 27.
+        TOffsetCase{CS_SMALL, 61, 320, 0, 30, 0, 10, 0, 25},
+        TOffsetCase{CS_LARGE, 80, 345, 0, 28, 0, 9, 0, 27},
+        // One step short of the index: the top card keeps 47, 62 or 104 pixels in view
+        // instead, (300 - 47) / 9 = 28, (337 - 62) / 8 = 34, so the offset stands.
+        TOffsetCase{CS_SMALL, 61, 300, 0, 30, 0, 10, 0, 28},
+        TOffsetCase{CS_LARGE, 80, 337, 0, 28, 0, 9, 0, 28},
+        // 20 face-up cards: (337 - 47) / 19 = 15, (337 - 62) / 19 = 14, (500 - 104) / 19 = 20.
+        TOffsetCase{CS_SMALL, 61, 337, 0, 18, 0, 20, 0, 15},
+        TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 20, 0, 14},
+        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 0, 20, 0, 20},
         // Squeezed hard: never below the face-down step.
         TOffsetCase{CS_SMALL, 61, 200, 0, 18, 0, 40, 0, 6},
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 0, 40, 0, 8},
         TOffsetCase{CS_HUGE, 120, 400, 0, 30, 0, 40, 0, 12},
         // A face-down run takes its own room first, a step for each of its cards, the
-        // last one's above the first face-up card: (337 - 125 - 6 * 8) / 13 = 12.
-        TOffsetCase{CS_LARGE, 80, 337, 0, 20, 6, 14, 0, 12},
-        TOffsetCase{CS_SMALL, 61, 300, 0, 20, 6, 14, 0, 13},
-        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 6, 14, 0, 18},
+        // last one's above the first face-up card: (337 - 62 - 6 * 8) / 13 = 17.
+        TOffsetCase{CS_LARGE, 80, 337, 0, 20, 6, 14, 0, 17},
+        TOffsetCase{CS_SMALL, 61, 300, 0, 20, 6, 14, 0, 16},
+        TOffsetCase{CS_HUGE, 120, 500, 0, 30, 6, 14, 0, 24},
         // No room left after the face-down run: the face-down step; a single face-up
         // card: the offset.
         TOffsetCase{CS_LARGE, 80, 337, 0, 18, 40, 3, 0, 8},

@@ -1,10 +1,12 @@
 // All 90 game windows, made through the app's factory table: every status panel carries
 // its width, font and role, its longest texts fit, and every card lies inside the table,
 // above the status bar and inside its own view: in the opening deal, with the whole stock
-// turned, after a redeal, and (Aces Up) with thirteen cards in every column. At the
-// window's minimum size, dealt and with the stock turned, every card is still whole side
-// to side, its index shows above the status bar, and no two piles that lie apart at the
-// design size cover each other.
+// turned and after a redeal. Where fans are squeezed (at the window's minimum size, dealt
+// and with the stock turned, and Aces Up with thirteen cards in every column) every card
+// is still whole side to side, every covered face-up card shows its corner index (or at
+// least the step a column keeps when its top card runs past the view), every top card
+// shows its index above the status bar, and no two piles that lie apart at the design
+// size cover each other.
 
 #include "games/GamesTesting.h"
 
@@ -85,8 +87,6 @@ const TGameRow PanelTable[GameCount] = {
 // huge cards; a text too wide for its panel is drawn smaller, down to 8 pixels.
 constexpr int PanelFont[3] = {11, 13, 15};
 constexpr int SmallestText = 8;
-// The options' default fan spacing with small, large and huge cards.
-constexpr int DefaultSpacing[3] = {22, 28, 42};
 
 // The width a check box needs to show its box and every pixel of its caption.
 int CheckBoxNeeds(const QCheckBox* check) {
@@ -220,41 +220,59 @@ protected:
     }
   }
 
-  // At the minimum size a card keeps its whole width inside its view and the window, and at
-  // least the strip a fanned card shows (the default spacing) above the status bar.
-  void CheckViewAtMinimum(TCardPileView* view) {
+  // The step a column's face-up cards keep when its top card may run past the view by
+  // all but its index and upper part (47, 62 or 104 pixels), never below the face-down
+  // step: the least a squeezed fan may show of each covered card.
+  static int ReservedStep(const TCardPileView* view, int up, int down) {
+    const int dY = TCardPileView::FaceDownStep();
+    const QSize card = TCardPileView::CardSize();
+    const int downSteps = up > 0 ? down : std::max(0, down - 1);
+    if (up < 2 || card.height() + (up - 1) * view->YOffset + downSteps * dY <= view->height())
+      return int(view->YOffset);
+    const int avail = view->height() - TCardPileView::TopCardReserve() - downSteps * dY;
+    if (avail < 1) return dY;
+    return std::clamp(avail / (up - 1), dY, std::max(dY, int(view->YOffset)));
+  }
+
+  // In a squeezed fan (at the minimum size, or thirteen cards a column) a card keeps its
+  // whole width inside its view and the window, and a column stays readable: each covered face-up card shows its corner index or the
+  // reserved step when that is less, and the top card's index is above the status bar.
+  void CheckSqueezedView(TCardPileView* view) {
     const int statusTop = FForm->GameStatusBar->isVisible() ? FForm->GameStatusBar->geometry().top()
                                                             : FForm->height();
     const QSize card = TCardPileView::CardSize();
-    const int strip = DefaultSpacing[TCard::GetCardSize()];
-    for (int i = 0; i < view->FCards->Count(); ++i) {
+    const int index = TCardPileView::CornerIndexHeight();
+    const int count = view->FCards->Count();
+    int up = 0;
+    for (const TCard* c : view->FCards->FList) up += c && c->FFaceUp;
+    const int least = std::min(index, ReservedStep(view, up, count - up));
+    for (int i = 0; i < count; ++i) {
       const TCard* c = view->FCards->FList[std::size_t(i)];
       if (!c) continue;
       const QRect inView(QPoint(int(c->FX), int(c->FY)), card);
       const QRect onTable = inView.translated(view->pos());
-      // Where the table has room for the fan closed to its floor, the top card is whole.
-      const int steps = view->YOffset > 0 ? (view->FCards->Count() - 1) * TCardPileView::FaceDownStep() : 0;
-      const bool room = std::min(view->height(), statusTop - view->y()) >= card.height() + steps;
-      const bool whole = i < view->FCards->Count() - 1 || !room ||
-                         (inView.bottom() < view->height() && onTable.bottom() < statusTop);
+      const bool top = i == count - 1;
+      const int shown = top ? std::min(statusTop - onTable.top(), view->height() - inView.top())
+                           : int(view->FCards->FList[std::size_t(i + 1)]->FY) - inView.top();
+      const bool readable = !c->FFaceUp || view->YOffset <= 0 || (top ? shown >= index : shown >= least);
       if (inView.left() >= 0 && inView.right() < view->width() && onTable.left() >= 0 &&
-          onTable.right() < FForm->width() && onTable.top() >= 0 && onTable.top() + strip <= statusTop && whole)
+          onTable.right() < FForm->width() && onTable.top() >= 0 && onTable.top() + index <= statusTop && readable)
         continue;
-      FOutside << QStringLiteral("%1: %2 card %3 of %4 at %5,%6, view %7,%8 %9x%10, window %11x%12, status bar at %13")
-                      .arg(FPhase, view->objectName()).arg(i).arg(view->FCards->Count())
-                      .arg(onTable.x()).arg(onTable.y()).arg(view->x()).arg(view->y())
-                      .arg(view->width()).arg(view->height()).arg(FForm->width()).arg(FForm->height())
-                      .arg(statusTop);
+      FOutside << QStringLiteral("%1: %2 card %3 of %4 at %5,%6 shows %7, view %8,%9 %10x%11, window %12x%13, "
+                                 "status bar at %14")
+                      .arg(FPhase, view->objectName()).arg(i).arg(count).arg(onTable.x()).arg(onTable.y()).arg(shown)
+                      .arg(view->x()).arg(view->y()).arg(view->width()).arg(view->height()).arg(FForm->width())
+                      .arg(FForm->height()).arg(statusTop);
     }
   }
 
-  void CheckAtMinimum(const QMap<QString, QRect>& design) {
+  void CheckSqueezed(const QMap<QString, QRect>& design) {
     FForm->grab();
     QList<TCardPileView*> views;
     for (TCardPileView* view : FForm->findChildren<TCardPileView*>())
       if (view->isVisibleTo(FForm.data())) views << view;
     for (TCardPileView* view : views) {
-      CheckViewAtMinimum(view);
+      CheckSqueezedView(view);
       if (view->x() < 0 || view->x() + view->width() > FForm->width())
         FOutside << QStringLiteral("%1: %2 at %3 %4 wide, window %5 wide")
                         .arg(FPhase, view->objectName()).arg(view->x()).arg(view->width()).arg(FForm->width());
@@ -349,17 +367,24 @@ TEST_F(TGameWindowLayouts, EveryWindowHasItsPanelsAndDealsInsideTheTable) {
         DealNumber(2000000000);
         for (int deal = 0; deal < 12; ++deal) Click(FForm->DeckPileView);
         for (TCardPileView* column : FForm->FTableau) EXPECT_EQ(column->FCards->Count(), 13);
-        CheckCards();
+        CheckSqueezed(design);
         Shot(shot + QStringLiteral("-thirteen"));
       }
       FPhase = QStringLiteral("minimum size");
       for (TCardPileView* view : FForm->findChildren<TCardPileView*>()) view->removeEventFilter(&watch);
       DealNumber(2000000000);
       FForm->resize(FForm->minimumSize());
-      CheckAtMinimum(design);
+      CheckSqueezed(design);
       Shot(shot + QStringLiteral("-minimum"));
       FPhase = QStringLiteral("minimum size, stock turned");
-      if (TurnTheStock()) CheckAtMinimum(design);
+      if (TurnTheStock()) CheckSqueezed(design);
+      if (GameInfo(game).Section == QLatin1String("AcesUp")) {
+        FPhase = QStringLiteral("minimum size, thirteen cards a column");
+        DealNumber(2000000000);
+        for (int deal = 0; deal < 12; ++deal) Click(FForm->DeckPileView);
+        CheckSqueezed(design);
+        Shot(shot + QStringLiteral("-minimum-thirteen"));
+      }
       EXPECT_TRUE(FOutside.isEmpty()) << FOutside.join(QLatin1Char('\n')).toStdString();
       FOutside.clear();
       Close();
