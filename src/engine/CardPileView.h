@@ -97,6 +97,10 @@ public:
 
   // True from the lift of the cards until the release.
   bool Dragging() const { return FDragging; }
+  // Ends a drag in progress without a drop: the lifted cards go back where they were.
+  void CancelDrag() {
+    if (FDragging) AbortDrag();
+  }
 
   // Asked by the drag controller while a drag passes over this view.
   virtual void DragOver(TDragObjectHack* source, int x, int y, TDragState state, bool& accept);
