@@ -34,12 +34,10 @@ TCardPileView* Make(TComponentKind kind, QWidget* form) {
   return new TCardPileView(form);
 }
 
-// A pile fanned sideways in a view wider than a card (a waste, a row, a reserve): in a
-// narrow window it gives up width, and its fan closes, rather than run past the window's
-// edge. A pyramid lays its cards out by rows and a stock by its block, so both keep theirs.
+// A sideways fan gives up width in a narrow window, and its fan closes, rather than run
+// past the window's edge; it keeps one card's width.
 bool IsSideFan(const TBuiltComponent& c) {
-  return c.View->XOffset >= 1 && c.Design.width() > TCardPileView::CardSize().width() &&
-         !qobject_cast<TPyramidPileView*>(c.View) && c.View->objectName() != QLatin1String("DeckPileView");
+  return c.SideFan && c.Design.width() > TCardPileView::CardSize().width();
 }
 
 int MinimumWidth(const TBuiltComponent& c) {
@@ -155,7 +153,7 @@ QList<TBuiltComponent> Build(QWidget* form, const TFormLayout& layout, const THa
     view->XOffset = item.Props.XOffset;
     view->YOffset = item.Props.YOffset;
     Bind(view, item.Events, handlers);
-    built.append({view, design, item.Anchors});
+    built.append({view, design, item.Anchors, item.Props.SideFan});
   }
   return built;
 }

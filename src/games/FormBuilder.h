@@ -26,6 +26,7 @@ struct TBuiltComponent {
   TCardPileView* View;
   QRect Design;     // geometry in the layout
   std::uint8_t Anchors;
+  bool SideFan;     // see TPileProps
 };
 
 namespace FormBuilder {

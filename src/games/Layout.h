@@ -21,6 +21,9 @@ struct TPileProps {
   const char* Label = "";
   float XOffset = 0;
   float YOffset = 0;
+  // Fanned sideways in a view wider than a card (a waste, a row, a reserve): in a window
+  // narrower than the layout the view gives up width and its fan closes.
+  bool SideFan = false;
 };
 
 // One event of a component bound to a handler of the form, both by name

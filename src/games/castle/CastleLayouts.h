@@ -15,9 +15,9 @@ inline constexpr TEventBindings TableauEvents{{{"OnDragOver", "TableauPileView1D
 inline constexpr TEventBindings FoundationEvents{{{"OnDragOver", "FoundationPileView1DragOver"}}};
 
 inline constexpr TPileProps FoundationProps{.IsBordered = true, .Label = "A"};
-inline constexpr TPileProps SmallRowProps{.AllowDrag = true, .XOffset = 10};
-inline constexpr TPileProps RowProps{.AllowDrag = true, .XOffset = 12};
-inline constexpr TPileProps HugeRowProps{.AllowDrag = true, .XOffset = 18};
+inline constexpr TPileProps SmallRowProps{.AllowDrag = true, .XOffset = 10, .SideFan = true};
+inline constexpr TPileProps RowProps{.AllowDrag = true, .XOffset = 12, .SideFan = true};
+inline constexpr TPileProps HugeRowProps{.AllowDrag = true, .XOffset = 18, .SideFan = true};
 
 inline constexpr std::uint8_t Top = akLeft | akTop;
 inline constexpr std::uint8_t TopRight = akRight | akTop;

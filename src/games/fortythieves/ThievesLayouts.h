@@ -37,9 +37,9 @@ inline constexpr TPileProps FoundationProps{.IsBordered = true, .Label = "A"};
 inline constexpr TPileProps TableauProps{.AllowDrag = true};
 inline constexpr TPileProps StockProps{.ShowHint = true};
 // The waste fans its cards to the right, so the turned cards stay in sight.
-inline constexpr TPileProps SmallWasteProps{.AllowDrag = true, .XOffset = 12};
-inline constexpr TPileProps LargeWasteProps{.AllowDrag = true, .XOffset = 16};
-inline constexpr TPileProps HugeWasteProps{.AllowDrag = true, .XOffset = 24};
+inline constexpr TPileProps SmallWasteProps{.AllowDrag = true, .XOffset = 12, .SideFan = true};
+inline constexpr TPileProps LargeWasteProps{.AllowDrag = true, .XOffset = 16, .SideFan = true};
+inline constexpr TPileProps HugeWasteProps{.AllowDrag = true, .XOffset = 24, .SideFan = true};
 
 inline constexpr std::uint8_t Top = akLeft | akTop;
 inline constexpr std::uint8_t TopWide = akLeft | akTop | akRight;

@@ -13,9 +13,9 @@ inline constexpr TEventBindings FanEvents{{{"OnDragOver", "CardPileView1DragOver
                                           {"OnDblClick", "CardPileView1DblClick"}}};
 inline constexpr TEventBindings FoundationEvents{{{"OnDragOver", "FoundationPile1DragOver"}}};
 
-inline constexpr TPileProps SmallFanProps{.AllowDrag = true, .XOffset = 10};
-inline constexpr TPileProps FanProps{.AllowDrag = true, .XOffset = 12};
-inline constexpr TPileProps HugeFanProps{.AllowDrag = true, .XOffset = 18};
+inline constexpr TPileProps SmallFanProps{.AllowDrag = true, .XOffset = 10, .SideFan = true};
+inline constexpr TPileProps FanProps{.AllowDrag = true, .XOffset = 12, .SideFan = true};
+inline constexpr TPileProps HugeFanProps{.AllowDrag = true, .XOffset = 18, .SideFan = true};
 inline constexpr TPileProps FoundationProps{.IsBordered = true, .Label = "A"};
 
 inline constexpr std::uint8_t Top = akLeft | akTop;

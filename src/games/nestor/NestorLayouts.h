@@ -29,9 +29,9 @@ inline constexpr TEventBindings DiscardEvents{{{"OnDragOver", "FormDragOver"},
 inline constexpr TPileProps ColumnProps{.AllowDrag = true};
 inline constexpr TPileProps ReserveProps{.AllowDrag = true};
 // The discard pile is a wide view: its cards fan to the right.
-inline constexpr TPileProps SmallDiscardProps{.XOffset = 12};
-inline constexpr TPileProps LargeDiscardProps{.XOffset = 16};
-inline constexpr TPileProps HugeDiscardProps{.XOffset = 24};
+inline constexpr TPileProps SmallDiscardProps{.XOffset = 12, .SideFan = true};
+inline constexpr TPileProps LargeDiscardProps{.XOffset = 16, .SideFan = true};
+inline constexpr TPileProps HugeDiscardProps{.XOffset = 24, .SideFan = true};
 
 inline constexpr std::uint8_t Top = akLeft | akTop;
 inline constexpr auto Pile = TComponentKind::PileView;

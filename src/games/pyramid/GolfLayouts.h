@@ -30,7 +30,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"TableauPileView6", Pile, 503, 8, 80, 260, Top, ColumnProps, ColumnEvents},
     {"TableauPileView7", Pile, 599, 8, 80, 260, Top, ColumnProps, ColumnEvents},
     {"DeckPileView", Pile, 23, 288, 100, 132, Top, StockProps, StockEvents},
-    {"DiscardPileView", Pile, 135, 288, 544, 132, Top, {.XOffset = 14}, DiscardEvents},
+    {"DiscardPileView", Pile, 135, 288, 544, 132, Top, {.XOffset = 14, .SideFan = true}, DiscardEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
     {"SpeedPanel", 210}, {"KingsPanel", 160, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"StockPanel", 70},
@@ -50,7 +50,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"TableauPileView6", Pile, 407, 8, 61, 200, Top, ColumnProps, ColumnEvents},
     {"TableauPileView7", Pile, 479, 8, 61, 200, Top, ColumnProps, ColumnEvents},
     {"DeckPileView", Pile, 47, 225, 81, 102, Top, StockProps, StockEvents},  // the 52-card block
-    {"DiscardPileView", Pile, 140, 225, 400, 102, Top, {.XOffset = 11}, DiscardEvents},
+    {"DiscardPileView", Pile, 140, 225, 400, 102, Top, {.XOffset = 11, .SideFan = true}, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
     {"SpeedPanel", 170}, {"KingsPanel", 135, 0, 5, 2}, {"GameNumPanel", 140, 1}, {"StockPanel", 60},
@@ -71,7 +71,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"TableauPileView6", Pile, 697, 8, 120, 370, Top, ColumnProps, ColumnEvents},
     {"TableauPileView7", Pile, 833, 8, 120, 370, Top, ColumnProps, ColumnEvents},
     {"DeckPileView", Pile, 17, 400, 140, 195, Top, StockProps, StockEvents},
-    {"DiscardPileView", Pile, 175, 400, 778, 195, Top, {.XOffset = 20}, DiscardEvents},
+    {"DiscardPileView", Pile, 175, 400, 778, 195, Top, {.XOffset = 20, .SideFan = true}, DiscardEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
     {"SpeedPanel", 306}, {"KingsPanel", 200, 0, 5, 2}, {"GameNumPanel", 180, 1}, {"StockPanel", 80},

@@ -24,7 +24,7 @@ inline constexpr TComponentLayout LargeComponents[] = {
     {"PyramidPileView", Pyramid, 27, 8, 584, 435, Top, {.AllowDrag = true, .XOffset = 4, .YOffset = -12},
      PyramidEvents},
     {"DeckPileView", Pile, 8, 8, 80, 140, Top, StockProps, StockEvents},
-    {"DiscardPileView", Pile, 8, 448, 622, 130, Top, {.XOffset = 12}, DiscardEvents},
+    {"DiscardPileView", Pile, 8, 448, 622, 130, Top, {.XOffset = 12, .SideFan = true}, DiscardEvents},
 };
 inline constexpr TPanelLayout LargePanels[] = {
     {"SpeedPanel", 210}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
@@ -38,7 +38,7 @@ inline constexpr TComponentLayout SmallComponents[] = {
     {"PyramidPileView", Pyramid, 36, 8, 445, 328, Top, {.AllowDrag = true, .XOffset = 3, .YOffset = -9},
      PyramidEvents},
     {"DeckPileView", Pile, 8, 8, 61, 110, Top, StockProps, StockEvents},
-    {"DiscardPileView", Pile, 8, 344, 502, 100, Top, {.XOffset = 9}, DiscardEvents},
+    {"DiscardPileView", Pile, 8, 344, 502, 100, Top, {.XOffset = 9, .SideFan = true}, DiscardEvents},
 };
 inline constexpr TPanelLayout SmallPanels[] = {
     {"SpeedPanel", 170}, {"GameNumPanel", 140, 1}, {"StockPanel", 70}, {"ScorePanel", 80, 2}};
@@ -52,7 +52,7 @@ inline constexpr TComponentLayout HugeComponents[] = {
     {"PyramidPileView", Pyramid, 36, 8, 876, 671, Top, {.AllowDrag = true, .XOffset = 6, .YOffset = -16},
      PyramidEvents},
     {"DeckPileView", Pile, 8, 8, 120, 205, Top, StockProps, StockEvents},
-    {"DiscardPileView", Pile, 8, 690, 933, 195, Top, {.XOffset = 18}, DiscardEvents},
+    {"DiscardPileView", Pile, 8, 690, 933, 195, Top, {.XOffset = 18, .SideFan = true}, DiscardEvents},
 };
 inline constexpr TPanelLayout HugePanels[] = {
     {"SpeedPanel", 306}, {"GameNumPanel", 180, 1}, {"StockPanel", 80}, {"ScorePanel", 80, 2}};

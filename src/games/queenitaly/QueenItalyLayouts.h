@@ -38,12 +38,12 @@ inline constexpr TEventBindings StockEvents{{{"OnDragOver", "FormDragOver"},
 inline constexpr TPileProps FoundationProps{.IsBordered = true};
 inline constexpr TPileProps TableauProps{.AllowDrag = true};
 inline constexpr TPileProps StockProps{.ShowHint = true};
-inline constexpr TPileProps SmallTerraceProps{.AllowDrag = true, .XOffset = 15};
-inline constexpr TPileProps LargeTerraceProps{.AllowDrag = true, .XOffset = 20};
-inline constexpr TPileProps HugeTerraceProps{.AllowDrag = true, .XOffset = 30};
-inline constexpr TPileProps SmallDiscardProps{.AllowDrag = true, .XOffset = 12};
-inline constexpr TPileProps LargeDiscardProps{.AllowDrag = true, .XOffset = 16};
-inline constexpr TPileProps HugeDiscardProps{.AllowDrag = true, .XOffset = 24};
+inline constexpr TPileProps SmallTerraceProps{.AllowDrag = true, .XOffset = 15, .SideFan = true};
+inline constexpr TPileProps LargeTerraceProps{.AllowDrag = true, .XOffset = 20, .SideFan = true};
+inline constexpr TPileProps HugeTerraceProps{.AllowDrag = true, .XOffset = 30, .SideFan = true};
+inline constexpr TPileProps SmallDiscardProps{.AllowDrag = true, .XOffset = 12, .SideFan = true};
+inline constexpr TPileProps LargeDiscardProps{.AllowDrag = true, .XOffset = 16, .SideFan = true};
+inline constexpr TPileProps HugeDiscardProps{.AllowDrag = true, .XOffset = 24, .SideFan = true};
 
 inline constexpr std::uint8_t Top = akLeft | akTop;
 inline constexpr auto Pile = TComponentKind::PileView;
