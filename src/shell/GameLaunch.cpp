@@ -1,12 +1,13 @@
 // Game launch: the one road from the main window's game list into a game window.
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 #include "art/ShellArt.h"
 #include "engine/Card.h"
 #include "platform/Metrics.h"
 #include "platform/Prompts.h"
+#include "widgets/WindowFrame.h"
 #include "shell/GameTable.h"
 #include "shell/GameWindows.h"
 #include "shell/PellamyWindow.h"
@@ -45,6 +46,25 @@ QString SizeWarningText(int kind) {
     case 7: return HugeWarning(1600);
     default: return QString();
   }
+}
+
+// A window whose minimum is taller than the free desktop cannot show its bottom row and
+// status bar; the warning names the height, in the words of the width warnings.
+QString HeightWarningText(int cardSize, int height) {
+  const QString needs = QStringLiteral(" requires at least %1 pixel high desktop area ").arg(height);
+  if (cardSize == CS_HUGE)
+    return needs + QStringLiteral("to play using the Huge card option.\n\n"
+                                  "Increase your desktop area or select a smaller card size in the Options panel.");
+  if (cardSize == CS_LARGE)
+    return needs + QStringLiteral("to play using the Large card option.\n\n"
+                                  "Increase your desktop area or select the Small card size in the Options panel.");
+  return needs + QStringLiteral("to play.\n\nIncrease your desktop area to play.");
+}
+
+// The height of the screen's work area (without panels) that a window may take.
+int WorkAreaHeight(const QWidget* near) {
+  const QScreen* screen = near && near->screen() ? near->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry().height() : Metrics::DesktopSize().height();
 }
 
 // Bits per pixel of the display, -1 when it has no palette (any true-colour display).
@@ -109,7 +129,19 @@ void TPellamyForm::GameSelectListBoxClick() {
       ShowSizeWarning(SizeWarningKind(cardSize, minimum));
     } else {
       SetGameCardSize(cardSize);
-      if (QWidget* window = GameWindows::Create(index, cardSize)) window->show();
+      if (QWidget* window = GameWindows::Create(index, cardSize)) {
+        // The game window gets the frame the main window has.
+        const QMargins frame = WindowFrame::Extents(this);
+        const int needs = window->minimumHeight() + frame.top() + frame.bottom();
+        if (needs > WorkAreaHeight(this)) {
+          // Never shown, so it stores nothing as it goes.
+          window->close();
+          QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+          ShowSizeWarningText(HeightWarningText(cardSize, needs));
+        } else {
+          window->show();
+        }
+      }
     }
   }
   LastIndex = index;
@@ -122,9 +154,11 @@ void TPellamyForm::SetGameCardSize(int size) {
   if (PreferencesDlg) PreferencesDlg->ReloadCustomCardBack();
 }
 
-void TPellamyForm::ShowSizeWarning(int kind) {
+void TPellamyForm::ShowSizeWarning(int kind) { ShowSizeWarningText(SizeWarningText(kind)); }
+
+void TPellamyForm::ShowSizeWarningText(const QString& needs) {
   // The screen-size warning names the game, then what it needs.
-  const QString text = FGameName + SizeWarningText(kind);
+  const QString text = FGameName + needs;
   if (!SysRequirementsForm) {
     Prompts::MessageBox(this, text, QStringLiteral("Pellamy!"), Prompts::TButtons::Ok, Prompts::TIcon::Warning);
     return;

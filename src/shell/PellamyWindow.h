@@ -77,6 +77,8 @@ public:
   void GameSelectListBoxClick();
   void SetGameCardSize(int size);
   void ShowSizeWarning(int kind);
+  // The warning with the game name followed by what it needs.
+  void ShowSizeWarningText(const QString& needs);
 
   void Image1Click();
   void HelpButtonClick();

@@ -9,7 +9,8 @@
 # that the program minimizes and restores as one, that a game window closed while
 # minimized comes back normal, and that "Minimize to Tray" puts a visible icon into an
 # XEmbed tray (trayer) whose double click brings the windows back. On smaller screens,
-# huge-card windows opened for the first time come up with their frames on the screen.
+# huge-card windows opened for the first time come up with their frames on the screen,
+# and one whose minimum is taller than the work area is refused with the size warning.
 set -uo pipefail
 
 APP=${1:?usage: placement.sh <pellamy executable>}
@@ -346,42 +347,54 @@ quit_app
 
 # ---- Run 7: huge cards on smaller screens, nothing stored -------------------------------
 # Windows larger than the screen, opened for the first time, come up with the whole frame
-# on it; huge Pyramid's minimum height is more than the screen's, so there its title bar
-# and its sides stay on the screen, at the first opening and when its saved place is read.
+# on it. Huge Pyramid's minimum window is taller than a 1366x768 screen's work area: it is
+# refused with the screen-size warning and stores nothing; huge Klondike opens.
 open_fresh() {  # open_fresh <game name> <list index>: a fresh settings folder, huge cards
   export XDG_CONFIG_HOME="$WORK/config-$1"
   INI="$XDG_CONFIG_HOME/Orrindale/Pellamy.ini"
   mkdir -p "$(dirname "$INI")"
   printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=%s\r\nCardSize=2\r\nDisableSound=1\r\n' "$2" >"$INI"
   GAME_NAME=$1
-  start_app
-  IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
-}
-title_bar_on_screen() {  # title_bar_on_screen <what>: the frame's top strip down to the client area
-  local rect x1 y1 x2 top
-  rect=$(frame_rect "$GAME")
-  IFS=, read -r x1 y1 x2 _ <<<"$rect"
-  top=$(xwininfo -id "$GAME" | awk '/Absolute upper-left Y/ {print $4}')
-  note "run 7: $1 frame $rect, client area from y $top" >&2
-  inside_workarea "$1 title bar" "$x1,$y1,$x2,$top" "run 7"
-  echo "$rect"
 }
 start_screen 1366x768
 open_fresh "Double Yukon" 8
+start_app
 RECT=$(frame_rect "$GAME")
 note "run 7: huge Double Yukon on 1366x768: frame $RECT"
+IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
 inside_workarea "huge Double Yukon window" "$RECT" "run 7"
 quit_app
-open_fresh Pyramid 20
-RECT=$(title_bar_on_screen "huge Pyramid on 1366x768") || exit 1
-quit_app
-[ "$(key hPyramid NormPos)" = "$RECT" ] || fail "run 7: saved [hPyramid] NormPos=$(key hPyramid NormPos), not its frame $RECT"
+open_fresh Klondike 16
 start_app
-AGAIN=$(title_bar_on_screen "huge Pyramid on 1366x768, its saved place read") || exit 1
-[ "$AGAIN" = "$RECT" ] || fail "run 7: huge Pyramid came back at $AGAIN, not where it was left ($RECT)"
+RECT=$(frame_rect "$GAME")
+note "run 7: huge Klondike on 1366x768: frame $RECT"
+inside_workarea "huge Klondike window" "$RECT" "run 7"
 quit_app
+
+open_fresh Pyramid 20
+dialog_shown() {  # the screen-size warning: a dialog of the program
+  local w
+  for w in $(xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q DIALOG && WARNING=$w && return 0
+  done
+  return 1
+}
+"$APP" >>"$WORK/app.log" 2>&1 &
+APP_PID=$!
+wait_for "the screen-size warning for huge Pyramid" dialog_shown
+[ -n "${PELLAMY_SHOTS:-}" ] && import -window root "$PELLAMY_SHOTS/pyramid-refused.png"
+[ -z "$(visible '^Pyramid')" ] || fail "run 7: huge Pyramid opened on a 1366x768 screen"
+note "run 7: huge Pyramid refused on 1366x768 with the screen-size warning"
+xdotool windowactivate --sync "$WARNING" key Return
+wait_for "the main window" bash -c "xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null | grep -q ."
+MAIN=$(visible '^Pellamy!$')
+[ -z "$(visible '^Pyramid')" ] || fail "run 7: huge Pyramid opened after its warning"
+quit_app
+grep -qi '^\[hPyramid\]' "$INI" && fail "run 7: the refused huge Pyramid window stored a place: $(cat "$INI")"
 start_screen 1024x768
 open_fresh Nestor 19
+start_app
+IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
 RECT=$(frame_rect "$GAME")
 note "run 7: huge Nestor on 1024x768: frame $RECT"
 inside_workarea "huge Nestor window" "$RECT" "run 7"

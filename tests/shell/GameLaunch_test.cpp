@@ -26,10 +26,14 @@ namespace {
 // game in progress does when the user cancels its resign prompt.
 class TStandInGame : public QWidget, public TGameWindowHost {
 public:
-  TStandInGame() { setAttribute(Qt::WA_DeleteOnClose); }
+  TStandInGame() {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setMinimumHeight(MinimumHeight);
+  }
   void ApplyPreferences() override {}
   static inline bool Refuse = false;
   static inline int Closes = 0;
+  static inline int MinimumHeight = 0;
 
 protected:
   void closeEvent(QCloseEvent* event) override {
@@ -50,6 +54,7 @@ protected:
         GameWindows::SetFactory(game, size, [] { return new TStandInGame; });
     TStandInGame::Refuse = false;
     TStandInGame::Closes = 0;
+    TStandInGame::MinimumHeight = 0;
     // The warning is modal: read it and press OK as soon as it shows.
     FWatch.setInterval(5);
     QObject::connect(&FWatch, &QTimer::timeout, [this] {
@@ -102,6 +107,29 @@ TEST_F(TGameLaunchTest, ANarrowDesktopShowsTheKindsWarningAndCreatesNothing) {
   Launch(0, CS_LARGE, 1023);  // Aces Up has no large-card minimum
   EXPECT_EQ(FWarnings.size(), 1);
   EXPECT_NE(GameWindows::Window(0, CS_LARGE), nullptr);
+}
+
+// The test screen's work area is 1200 pixels high (offscreen windows have no frame).
+TEST_F(TGameLaunchTest, AWindowTallerThanTheWorkAreaIsRefusedWithTheHeightItNeeds) {
+  TStandInGame::MinimumHeight = 1201;
+  Launch(20, CS_HUGE, 1280);  // Pyramid
+  Launch(20, CS_SMALL, 1280);
+  const QString end = " to play.\n\nIncrease your desktop area to play.";
+  EXPECT_EQ(FWarnings, (QStringList{
+                           "Pyramid requires at least 1201 pixel high desktop area to play using the Huge card "
+                           "option.\n\nIncrease your desktop area or select a smaller card size in the Options panel.",
+                           "Pyramid requires at least 1201 pixel high desktop area" + end,
+                       }));
+  // Made to measure, never shown, and gone before the warning.
+  EXPECT_FALSE(GameWindows::AnyOpen());
+  EXPECT_EQ(TStandInGame::Closes, 2);
+  EXPECT_EQ(LastIndex, 20);
+
+  TStandInGame::MinimumHeight = 1200;
+  Launch(20, CS_SMALL, 1280);
+  EXPECT_EQ(FWarnings.size(), 2);
+  ASSERT_NE(GameWindows::Window(20, CS_SMALL), nullptr);
+  EXPECT_TRUE(GameWindows::Window(20, CS_SMALL)->isVisible());
 }
 
 TEST_F(TGameLaunchTest, EachSizeAndMinimumHasItsOwnText) {
