@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/IniFile.h"
-
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F. The five bytes the code page leaves undefined map to the

@@ -11,6 +11,19 @@
 #include <optional>
 #include <vector>
 
+// Windows-1252, the code page of the file. Every byte decodes to one character and back;
+// a character the code page lacks is written as '?'.
+namespace Cp1252 {
+QString Decode(QByteArrayView bytes);
+QByteArray Encode(const QString& text);
+}  // namespace Cp1252
+
+// The framework's string-to-integer rule: optional leading blanks and sign, then decimal
+// digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X". Decimal must fit in 32
+// signed bits; hexadecimal may use all 32 bits ("$FFFFFFFF" is -1). False, value
+// untouched, on anything else (empty text, trailing characters, overflow).
+bool TryStrToInt(const QString& text, int& value);
+
 class TIniDocument {
 public:
   enum class TLineKind : quint8 { Blank, Comment, Section, Key, Other };
@@ -69,4 +82,22 @@ private:
   QHash<QString, qsizetype> FFirstHeader;  // folded name -> first header of that name
   mutable QHash<qsizetype, QHash<QString, qsizetype>> FKeys;  // header -> folded key -> first line
   bool FChanged = false;
+};
+
+// The file as one update sees it: the reads and writes of the profile calls on the
+// content read under the lock, with the update's own writes so far.
+class TIniEdit {
+public:
+  explicit TIniEdit(TIniDocument& doc) : FDoc(doc) {}
+  QString ReadString(const QString& section, const QString& key, const QString& def) const;
+  void WriteString(const QString& section, const QString& key, const QString& value);
+  void DeleteKey(const QString& section, const QString& key);
+  void EraseSection(const QString& section);
+  // The sections written to, in the order first written.
+  const QStringList& Sections() const { return FSections; }
+
+private:
+  void Touch(const QString& section);
+  TIniDocument& FDoc;
+  QStringList FSections;
 };

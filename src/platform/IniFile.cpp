@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -102,6 +103,7 @@ struct TCachedFile {
   bool Valid = false;    // Doc is the file as last seen
   bool Present = false;  // the file existed
   bool Racy = true;      // the stamp alone cannot vouch for the content
+  bool Refused = false;  // the last read was refused by another copy's lock, after waiting
   TStamp Stamp;
   int Pinned = -1;
   quint64 LastUse = 0;
@@ -132,13 +134,14 @@ struct TCachedFile {
     Invalidate();
     Valid = true;
   }
-  void Take(TRegularFile& file, bool racy, bool changed = true) {
+  // Doc is the file with that status now; pin is a descriptor of it (or -1), kept open.
+  void Take(int pin, const struct stat& status, bool racy, bool changed = true) {
     Unpin();
-    Stamp = TStamp::Of(file.Status());
+    Stamp = TStamp::Of(status);
     Racy = racy;
     Present = true;
     Valid = true;
-    Pinned = file.Release();
+    Pinned = pin;
     if (changed) Changed();
   }
   // Keeps a key written or deleted, or a section erased, back; the view follows.
@@ -213,37 +216,84 @@ std::shared_ptr<TCachedFile> CachedFile(const QString& fileName) {
   return found->second;
 }
 
-// Brings the entry up to date with the disk; the mutex is held. False when the file is
-// there but cannot be read (not a regular file, too large, no permission).
-bool Refresh(const QString& fileName, TCachedFile& entry) {
+enum class TFreshness {
+  Current,     // the entry is the file as it is (or was missing)
+  Busy,        // another copy's lock refused the read: the entry is the file as last read
+  Unreadable,  // the file is there but cannot be read (not a regular file, too large, no permission)
+};
+
+// A descriptor of the file with that status, opened afresh: the lock's own may not stay
+// with the entry, since its lock lasts as long as any descriptor of it is open.
+int OpenPin(const QString& fileName, const struct stat& status) {
+  TRegularFile file;
+  if (!file.Open(fileName) || file.Status().st_dev != status.st_dev || file.Status().st_ino != status.st_ino)
+    return -1;
+  return file.Release();
+}
+
+// Brings the entry up to date with the disk; the mutex is held. Under the save lock the
+// file is read through the lock's descriptor, which file systems that enforce locks let
+// read; otherwise through a descriptor of its own.
+TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock* lock = nullptr) {
   struct stat st {};
-  if (::stat(QFile::encodeName(fileName).constData(), &st) != 0) {
-    if (entry.Valid && !entry.Present) return true;
-    entry.SetMissing();
-    return true;
+  if (lock) {
+    if (::fstat(lock->Handle(), &st) != 0) {
+      entry.Invalidate();
+      return TFreshness::Unreadable;
+    }
+  } else if (::stat(QFile::encodeName(fileName).constData(), &st) != 0) {
+    if (!entry.Valid || entry.Present) entry.SetMissing();
+    return TFreshness::Current;
   }
-  if (entry.Valid && entry.Present && !entry.Racy && entry.Stamp == TStamp::Of(st)) return true;
+  if (entry.Valid && entry.Present && !entry.Racy && entry.Stamp == TStamp::Of(st)) return TFreshness::Current;
   const qint64 readAt = NowNs();
   TRegularFile file;
-  if (!file.Open(fileName)) {
+  if (!lock && !file.Open(fileName)) {
     if (file.Missing()) {
       entry.SetMissing();
-      return true;
+      return TFreshness::Current;
     }
     entry.Invalidate();
-    return false;
+    return TFreshness::Unreadable;
   }
-  std::optional<QByteArray> bytes = file.ReadAll(MaxSettingsBytes);
-  if (!bytes) {
-    entry.Invalidate();
-    return false;
+  QByteArray bytes;
+  struct stat status {};
+  switch (ReadWholeFile(lock ? lock->Handle() : file.Handle(), MaxSettingsBytes, bytes, status)) {
+    case TReadResult::Read:
+      break;
+    case TReadResult::Busy:
+      return TFreshness::Busy;
+    case TReadResult::Failed:
+      entry.Invalidate();
+      return TFreshness::Unreadable;
   }
   // Read again only because the stamps could not tell: the view made from it still holds.
-  const bool same = entry.Valid && entry.Present && *bytes == entry.Doc.Bytes();
-  if (!same) entry.Doc.Assign(std::move(*bytes));
-  const TStamp stamp = TStamp::Of(file.Status());
-  entry.Take(file, std::max(stamp.MTimeNs, stamp.CTimeNs) > readAt - StampGrainNs, !same);
-  return true;
+  const bool same = entry.Valid && entry.Present && bytes == entry.Doc.Bytes();
+  if (!same) entry.Doc.Assign(std::move(bytes));
+  const int pin = lock ? OpenPin(fileName, status) : file.Release();
+  const TStamp stamp = TStamp::Of(status);
+  entry.Take(pin, status, pin < 0 || std::max(stamp.MTimeNs, stamp.CTimeNs) > readAt - StampGrainNs, !same);
+  return TFreshness::Current;
+}
+
+// Refresh, with a read that another copy's lock refuses tried again for as long as a
+// write waits for the lock (not again while it stays refused). entry may be replaced.
+TFreshness RefreshWaiting(std::unique_lock<std::mutex>& guard, const QString& fileName,
+                          std::shared_ptr<TCachedFile>& entry) {
+  TFreshness fresh = Refresh(fileName, *entry);
+  const auto wait = entry->Refused ? std::chrono::milliseconds(0) : entry->KeptBack.empty() ? LockWait : KeptBackWait;
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  auto pause = std::chrono::microseconds(50);
+  while (fresh == TFreshness::Busy && std::chrono::steady_clock::now() < deadline) {
+    guard.unlock();
+    std::this_thread::sleep_for(pause);
+    pause = std::min(pause * 2, std::chrono::microseconds(2000));
+    guard.lock();
+    entry = CachedFile(fileName);
+    fresh = Refresh(fileName, *entry);
+  }
+  entry->Refused = fresh == TFreshness::Busy;
+  return fresh;
 }
 
 // The file as this program sees it, with the kept-back writes made; the mutex is held
@@ -265,14 +315,16 @@ TIniDocument ViewOf(std::unique_lock<std::mutex>& guard, TCachedFile& entry) {
   return view;
 }
 
-// Applies the kept-back writes and then write (when given) to the file read afresh, and
-// saves once. The save lock is held. True when the result is on disk; the kept writes
-// applied are then gone, and so they are when the file was replaced but could not be
-// synced. On failure the file is as it was, the kept writes stay and write is dropped.
-bool SaveLocked(const QString& fileName, const TSaveLock& lock, const TWrite* write) {
+// Applies the kept-back writes and then write (when given) to the file read afresh
+// through the lock, and saves once. The save lock is held. True when the result is on
+// disk; the kept writes applied are then gone, and so they are when the file was replaced
+// but could not be synced. On failure the file is as it was, the kept writes stay and
+// write is dropped.
+bool SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
-  if (!Refresh(fileName, *entry)) return false;
+  // Nothing is ever saved from a read that failed.
+  if (Refresh(fileName, *entry, &lock) != TFreshness::Current) return false;
   TIniDocument doc = entry->Doc;
   const std::vector<TWrite> kept = entry->KeptBack;
   // Writes kept back from now on (by an update below, say) stay apart from these.
@@ -287,8 +339,10 @@ bool SaveLocked(const QString& fileName, const TSaveLock& lock, const TWrite* wr
   }
   const bool changed = doc.Changed();
   const TSaveResult saved = changed ? SaveFile(lock, doc.Bytes()) : TSaveResult::Saved;
-  TRegularFile written;
-  const bool reopened = saved != TSaveResult::Failed && changed && written.Open(fileName);
+  // The lock is on the new file now, so no other copy has replaced it.
+  struct stat status {};
+  const bool known = saved != TSaveResult::Failed && changed && ::fstat(lock.Handle(), &status) == 0;
+  const int pin = known ? OpenPin(fileName, status) : -1;
 
   guard.lock();
   if (saved == TSaveResult::Failed) {
@@ -296,11 +350,10 @@ bool SaveLocked(const QString& fileName, const TSaveLock& lock, const TWrite* wr
     return false;
   }
   if (changed) {
-    // The new file is the one just written (every copy writes under the lock): keep the
-    // document and take the new file's stamp.
-    if (reopened) {
+    // The new file is the one just written: keep the document and take its stamp.
+    if (known) {
       entry->Doc = std::move(doc);
-      entry->Take(written, false);
+      entry->Take(pin, status, pin < 0);
     } else {
       entry->Invalidate();
     }
@@ -314,7 +367,9 @@ bool SaveLocked(const QString& fileName, const TSaveLock& lock, const TWrite* wr
 bool KeepBack(const QString& fileName, TWrite write) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
-  const bool readable = Refresh(fileName, *entry);
+  // No waiting for a refused read here: the lock's holder is stuck.
+  const TFreshness fresh = Refresh(fileName, *entry);
+  const bool readable = fresh == TFreshness::Current || (fresh == TFreshness::Busy && entry->Valid);
   if (!write.Update) {
     entry->KeepBack(std::move(write));
     return true;
@@ -344,18 +399,19 @@ bool Commit(const QString& fileName, TWrite write) {
   }
   // Locked from the read to the rename, and the file read afresh under the lock when it
   // changed, so that a write never acts on another copy's older view of the file.
-  const TSaveLock lock(fileName, keptBack ? KeptBackWait : LockWait);
+  TSaveLock lock(fileName, keptBack ? KeptBackWait : LockWait);
   if (lock.Busy()) return KeepBack(fileName, std::move(write));
   if (!lock.Held()) return false;
   return SaveLocked(fileName, lock, &write);
 }
 
-// Runs a read-only look at the file's current content; def when it cannot be read.
+// Runs a read-only look at the file's current content (as last read, while another copy's
+// lock refuses reads); def when it cannot be read.
 template <typename TResult, typename TLook>
 TResult Look(const QString& fileName, TResult def, TLook look) {
   std::unique_lock guard(CacheMutex());
-  const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
-  if (!Refresh(fileName, *entry)) return def;
+  std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
+  if (RefreshWaiting(guard, fileName, entry) == TFreshness::Unreadable || !entry->Valid) return def;
   if (entry->KeptBack.empty()) return look(entry->Doc);
   if (entry->ViewValid) return look(entry->View);
   return look(ViewOf(guard, *entry));
@@ -402,8 +458,8 @@ bool FlushPrivateProfiles(std::chrono::milliseconds timeout) {
   }
   bool allSaved = true;
   for (const QString& fileName : waiting) {
-    const TSaveLock lock(fileName, std::max(deadline - std::chrono::steady_clock::now(),
-                                            std::chrono::steady_clock::duration::zero()));
+    TSaveLock lock(fileName,
+                   std::max(deadline - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration::zero()));
     if (lock.Held() && SaveLocked(fileName, lock, nullptr)) continue;
     {
       std::lock_guard guard(CacheMutex());

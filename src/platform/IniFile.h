@@ -13,12 +13,13 @@
 // (its inode, size or time stamps differ, or it changed too recently for the stamps to
 // tell). Several copies of the program may share the file: each write holds an advisory
 // lock from reading the file to renaming the new one into place, so no copy writes back a
-// view that misses another copy's change. The lock is taken on the folder the file itself
-// is in (the end of the link chain), so every copy takes the same one whatever name it
-// uses for the file and whichever user it runs as, as long as it may replace the file.
+// view that misses another copy's change. The lock is taken on the file itself (the end
+// of the link chain, opened for writing), so every copy takes the same one whatever name
+// it uses for the file and whichever user it runs as, as long as it may write the file.
 // A write that can lock nothing fails. A caller that reads a value and writes back
 // something made from it (a counter) uses UpdatePrivateProfile, which does both under
-// one lock, so no copy's change is lost.
+// one lock, so no copy's change is lost. Where locks are enforced (SMB mounts), a read
+// that another copy's lock refuses answers with the file as last read, never as empty.
 //
 // A write waits for another copy's lock about half a second at most (briefly while
 // changes are already kept back). A copy that holds it longer is stuck (stopped in a
@@ -40,18 +41,8 @@
 #include <functional>
 #include <optional>
 
-// Windows-1252, the code page of the file. Every byte decodes to one character and back;
-// a character the code page lacks is written as '?'.
-namespace Cp1252 {
-QString Decode(QByteArrayView bytes);
-QByteArray Encode(const QString& text);
-}  // namespace Cp1252
-
-// The framework's string-to-integer rule: optional leading blanks and sign, then decimal
-// digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X". Decimal must fit in 32
-// signed bits; hexadecimal may use all 32 bits ("$FFFFFFFF" is -1). False, value
-// untouched, on anything else (empty text, trailing characters, overflow).
-bool TryStrToInt(const QString& text, int& value);
+#include "platform/IniDocument.h"
+#include "platform/IniSave.h"
 
 // The two profile calls. A missing file or key, or an empty section, key or file name,
 // gives def. A value of nullopt deletes the key; an empty key erases the whole section.
@@ -64,34 +55,14 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
 bool WritePrivateProfileString(const QString& section, const QString& key,
                                const std::optional<QString>& value, const QString& fileName);
 
-class TIniDocument;
-
-// The file as one update sees it: the reads and writes of the profile calls on the
-// content read under the lock, with the update's own writes so far.
-class TIniEdit {
-public:
-  explicit TIniEdit(TIniDocument& doc) : FDoc(doc) {}
-  QString ReadString(const QString& section, const QString& key, const QString& def) const;
-  void WriteString(const QString& section, const QString& key, const QString& value);
-  void DeleteKey(const QString& section, const QString& key);
-  void EraseSection(const QString& section);
-  // The sections written to, in the order first written.
-  const QStringList& Sections() const { return FSections; }
-
-private:
-  void Touch(const QString& section);
-  TIniDocument& FDoc;
-  QStringList FSections;
-};
-
 // Reads and writes several keys of the file as one change: the lock is taken once, the
 // file read afresh under it, change run on it, and the result saved once. Returns as a
 // write does. change may run more than once (when kept back: again on the file as it is
 // when it is written, and for reads meanwhile), so it must work from what it reads
 // through the edit only. It runs without the settings layer's own locks, holding only
 // the file's save lock: it may read the file through the profile calls (they show it
-// without change's edits), and a write it makes to a file in that folder waits for the
-// save lock and is kept back.
+// without change's edits), and a write it makes to the same file waits for the save lock
+// and is kept back.
 bool UpdatePrivateProfile(const QString& fileName, std::function<void(TIniEdit&)> change);
 
 // Writes every change kept back behind a stuck copy, waiting for the locks no longer
@@ -99,13 +70,6 @@ bool UpdatePrivateProfile(const QString& fileName, std::function<void(TIniEdit&)
 // object of the program). True when nothing is left unsaved; otherwise one line per file
 // on standard error names the file and its unsaved sections.
 bool FlushPrivateProfiles(std::chrono::milliseconds timeout = std::chrono::seconds(5));
-
-// Removes temporaries that a copy killed while saving left beside the file (the hidden
-// ".<file name>.pellamy-save-XXXXXX" only this program makes, six letters or digits, a
-// regular file of ours, last changed at least minAgeSeconds ago). Only while the save
-// lock can be taken at once, so never another running copy's save in progress. A name a
-// player gives a copy of the file is never touched. Returns how many went.
-int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds = 60);
 
 // The framework's INI class over the same calls.
 class TIniFile {

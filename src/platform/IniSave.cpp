@@ -17,8 +17,6 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "platform/IniFile.h"
-
 namespace {
 
 // The marker in the names of the temporaries of saves, which no player gives a file.
@@ -26,14 +24,7 @@ const char SaveMarker[] = ".pellamy-save-";
 
 QByteArray FolderOf(const QString& path) { return QFile::encodeName(QFileInfo(path).absolutePath()); }
 
-int OpenFolder(const QByteArray& folder) { return ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
-
-// The handle is the folder that the path names now.
-bool IsFolderOf(int handle, const QString& path) {
-  struct stat open {}, named {};
-  return ::fstat(handle, &open) == 0 && ::stat(FolderOf(path).constData(), &named) == 0 &&
-         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
-}
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // Random letters and digits for a temporary's name, from the kernel (no state of our
 // own, so a save also works while the program is ending).
@@ -72,80 +63,144 @@ QString SaveTarget(const QString& fileName) {
   return info.isSymLink() ? QString() : info.absoluteFilePath();
 }
 
+TSaveCalls& SaveCalls() {
+  static TSaveCalls calls{::flock, ::pread};
+  return calls;
+}
+
 TSaveLock::TSaveLock(const QString& fileName, std::chrono::steady_clock::duration wait) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
-  QString target = SaveTarget(fileName);
-  if (target.isEmpty()) return;
-  FFolder = OpenFolder(FolderOf(target));
   auto pause = std::chrono::microseconds(50);
-  int changes = 0;
-  while (FFolder >= 0) {
-    if (::flock(FFolder, LOCK_EX | LOCK_NB) == 0) {
-      // A link may have been pointed elsewhere meanwhile: the lock counts only while it
-      // is on the folder the file is in now.
-      const QString now = SaveTarget(fileName);
-      if (!now.isEmpty() && IsFolderOf(FFolder, now)) {
-        FTarget = now;
-        FHeld = true;
-        return;
-      }
-      ::close(FFolder);
-      FFolder = now.isEmpty() ? -1 : OpenFolder(FolderOf(now));
-      if (++changes > 100) break;  // links changing under us all the time: give up
-      continue;
-    }
-    if (errno != EWOULDBLOCK && errno != EINTR) break;
-    if (std::chrono::steady_clock::now() >= deadline) {
-      FBusy = true;
+  const auto late = [&] { return FBusy = std::chrono::steady_clock::now() >= deadline; };
+  // Each turn finds the file and locks it; another turn only when the file or a link
+  // changed meanwhile. Links changing under us all the time: give up.
+  for (int turn = 0; turn < 1000; ++turn) {
+    Release();
+    const QString target = SaveTarget(fileName);
+    if (target.isEmpty()) return;
+    const QByteArray folder = FolderOf(target);
+    FFolder = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    FFolderOpen = FFolder >= 0;
+    // A folder the player may write but not read: enough to save in, not to sync.
+    if (FFolder < 0 && errno == EACCES) FFolder = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (FFolder < 0) return;
+    FName = QFile::encodeName(QFileInfo(target).fileName());
+    struct stat named {};
+    if (::fstatat(FFolder, FName.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0) {
+      if (S_ISLNK(named.st_mode)) continue;
+      // A FIFO or a device is never opened for writing.
+      if (!S_ISREG(named.st_mode)) break;
+      FFile = ::openat(FFolder, FName.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    } else if (errno == ENOENT) {
+      FFile = ::openat(FFolder, FName.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+      FCreated = FFile >= 0;
+    } else {
       break;
     }
-    std::this_thread::sleep_for(pause);
-    pause = std::min(pause * 2, std::chrono::microseconds(2000));
+    if (FFile < 0) {
+      if (errno == ENOENT || errno == EEXIST || errno == ELOOP) continue;  // changed since we looked
+      break;
+    }
+    struct stat locked {};
+    if (::fstat(FFile, &locked) != 0 || !S_ISREG(locked.st_mode)) break;
+    while (SaveCalls().Lock(FFile, LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) continue;
+      if (errno != EWOULDBLOCK || late()) {
+        Release();
+        return;
+      }
+      std::this_thread::sleep_for(pause);
+      pause = std::min(pause * 2, std::chrono::microseconds(2000));
+    }
+    // A save may have replaced the file while we waited, or a link been pointed elsewhere:
+    // the lock counts only on the file the name reaches now.
+    struct stat now {}, reached {};
+    if (::fstatat(FFolder, FName.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(now, locked) &&
+        ::stat(QFile::encodeName(fileName).constData(), &reached) == 0 && SameFile(reached, locked)) {
+      FTarget = target;
+      FHeld = true;
+      return;
+    }
+    if (late()) break;
   }
-  if (FFolder >= 0) ::close(FFolder);
-  FFolder = -1;
+  Release();
 }
 
-TSaveLock::~TSaveLock() {
+TSaveLock::~TSaveLock() { Release(); }
+
+void TSaveLock::Release() {
+  struct stat file {}, named {};
+  // Made empty only to be locked, and nothing saved or written into it since.
+  if (FHeld && FCreated && ::fstat(FFile, &file) == 0 && file.st_size == 0 &&
+      ::fstatat(FFolder, FName.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(file, named))
+    ::unlinkat(FFolder, FName.constData(), 0);
+  if (FFile >= 0) ::close(FFile);
   if (FFolder >= 0) ::close(FFolder);
+  FFile = FFolder = -1;
+  FFolderOpen = FCreated = FHeld = false;
+  FTarget.clear();
 }
 
-TSaveResult SaveFile(const TSaveLock& lock, const QByteArray& bytes) {
+TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes) {
   if (!lock.Held()) return TSaveResult::Failed;
   const int folder = lock.Folder();
-  const QByteArray name = QFile::encodeName(QFileInfo(lock.Target()).fileName());
   struct stat old {};
-  const bool exists = ::fstatat(folder, name.constData(), &old, 0) == 0;
   // A settings file made read-only is left as it is: by root too, whom no permission
   // check stops, so the mode bits decide.
-  if (exists && ((old.st_mode & 0222) == 0 || ::faccessat(folder, name.constData(), W_OK, AT_EACCESS) != 0))
-    return TSaveResult::Failed;
-  const QByteArray prefix = "." + name + SaveMarker;
+  if (::fstat(lock.Handle(), &old) != 0 || (old.st_mode & 0222) == 0) return TSaveResult::Failed;
+  const QByteArray prefix = "." + lock.FName + SaveMarker;
   QByteArray tempName;
   int handle = -1;
   for (int attempt = 0; attempt < 100 && handle < 0; ++attempt) {
     tempName = prefix + RandomLetters(6);
-    handle = ::openat(folder, tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
-                      exists ? 0600 : 0666);
+    handle = ::openat(folder, tempName.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (handle < 0 && errno != EEXIST) return TSaveResult::Failed;
   }
   if (handle < 0) return TSaveResult::Failed;
-  bool ok = true;
-  if (exists) {
-    // The owner only when it differs (a run as another user); failing that, ours.
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)::fchown(handle, old.st_uid, old.st_gid);
-    ok = ::fchmod(handle, old.st_mode & 07777) == 0;
-  }
+  // The owner only when it differs (a run as another user); failing that, ours.
+  if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)::fchown(handle, old.st_uid, old.st_gid);
+  // Locked before the rename, so that the file in place is never without the lock.
+  bool ok = ::fchmod(handle, old.st_mode & 07777) == 0 && SaveCalls().Lock(handle, LOCK_EX | LOCK_NB) == 0;
   ok = ok && WriteAll(handle, bytes) && ::fdatasync(handle) == 0;
-  ok = ::close(handle) == 0 && ok;
-  ok = ok && ::renameat(folder, tempName.constData(), folder, name.constData()) == 0;
+  ok = ok && ::renameat(folder, tempName.constData(), folder, lock.FName.constData()) == 0;
   if (!ok) {
     ::unlinkat(folder, tempName.constData(), 0);
+    ::close(handle);
     return TSaveResult::Failed;
   }
+  ::close(lock.FFile);
+  lock.FFile = handle;
+  lock.FCreated = false;
   // The rename is a change of the folder: until the folder is synced, a power cut can
-  // bring back the old file. File systems that cannot sync a folder say EINVAL.
-  return ::fsync(folder) == 0 || errno == EINVAL ? TSaveResult::Saved : TSaveResult::Replaced;
+  // bring back the old file. File systems that cannot sync a folder say EINVAL. A folder
+  // we may not read cannot be opened to be synced: its whole file system is.
+  const bool synced = lock.FFolderOpen ? ::fsync(folder) == 0 || errno == EINVAL : ::syncfs(handle) == 0;
+  return synced ? TSaveResult::Saved : TSaveResult::Replaced;
+}
+
+TReadResult ReadWholeFile(int handle, qint64 maxBytes, QByteArray& bytes, struct stat& status) {
+  if (::fstat(handle, &status) != 0 || status.st_size > maxBytes) return TReadResult::Failed;
+  bytes.resize(qsizetype(status.st_size));
+  qint64 done = 0;
+  for (;;) {
+    // One byte of room beyond the size seen, so that a file still growing is noticed.
+    if (done == bytes.size()) {
+      if (done > maxBytes) return TReadResult::Failed;
+      bytes.resize(qsizetype(std::min<qint64>(maxBytes + 1, std::max<qint64>(done * 2, done + 4096))));
+    }
+    const ssize_t n = SaveCalls().ReadAt(handle, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      // A lock that the file system enforces (SMB) refuses the read while another holds it.
+      return errno == EACCES || errno == EAGAIN ? TReadResult::Busy : TReadResult::Failed;
+    }
+    if (n == 0) break;
+    done += n;
+  }
+  if (done > maxBytes) return TReadResult::Failed;
+  bytes.resize(qsizetype(done));
+  ::fstat(handle, &status);
+  return TReadResult::Read;
 }
 
 int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds) {

@@ -1,21 +1,45 @@
 #pragma once
 // Saving the settings file, inside the settings layer: the lock every copy of the program
-// takes around a read-modify-write of the file, and the atomic, durable replacement of
-// the file under it.
+// takes around a read-modify-write of the file, the reading of the file, and the atomic,
+// durable replacement of the file under the lock.
 
 #include <QByteArray>
 #include <QString>
 #include <chrono>
 
+#include <sys/types.h>
+
+struct stat;
+
+// The two calls whose rules differ on network mounts, so that tests can put in the
+// rules of one: flock by default (NFS and SMB refuse an exclusive lock on a descriptor
+// not open for writing), and pread by default (SMB refuses reads through any descriptor
+// but the holder's while a lock is held).
+struct TSaveCalls {
+  int (*Lock)(int handle, int operation);
+  ssize_t (*ReadAt)(int handle, void* buffer, size_t size, off_t offset);
+};
+TSaveCalls& SaveCalls();
+
 // The file a save replaces: the name itself, or the end of its chain of links (so a file
 // kept elsewhere and linked in stays linked). Empty for links that never end.
 QString SaveTarget(const QString& fileName);
 
-// The advisory lock of one settings file. It is taken on the folder that holds the file
-// itself (the end of the name's link chain), opened for reading: a copy reaching the file
-// by another name, through another link, or as another user who may replace the file
-// (and so can open its folder) takes the same lock. The kernel drops it when its holder
-// ends, so a killed copy never leaves it held.
+enum class TSaveResult {
+  Failed,    // the old file is as it was
+  Replaced,  // the new file is in place, but the folder could not be synced
+  Saved,     // the new file is in place and on disk
+};
+
+// The advisory lock of one settings file, taken on the file itself at the end of the
+// name's link chain, opened for reading and writing: a copy reaching the file by another
+// name, through another link, or as another user who may write the file takes the same
+// lock, and no read permission on the folder is needed. A missing file is made, empty, to
+// be locked, and removed again when nothing was saved into it. A file that is no regular
+// file, or that cannot be opened for writing, cannot be locked. The lock counts only once
+// the name still reaches the locked file; a save moves it onto the new file before the
+// rename, so the file in place is locked at every moment. The kernel drops it when its
+// holder ends, so a killed copy never leaves it held.
 class TSaveLock {
 public:
   // Waits for the lock at most wait.
@@ -27,25 +51,45 @@ public:
   bool Held() const { return FHeld; }
   // Another copy holds the lock (and kept it past the wait).
   bool Busy() const { return FBusy; }
-  // While held: the file a save replaces, and its folder.
+  // While held: the file a save replaces, its folder, and the locked file, through which
+  // the holder reads it.
   const QString& Target() const { return FTarget; }
   int Folder() const { return FFolder; }
+  int Handle() const { return FFile; }
 
 private:
+  friend TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes);
+  void Release();
+
   int FFolder = -1;
+  bool FFolderOpen = false;  // opened for reading, so it can be synced
+  int FFile = -1;
+  bool FCreated = false;  // the locked file was made empty for the lock
+  QByteArray FName;       // of the file, in the folder
   QString FTarget;
   bool FHeld = false;
   bool FBusy = false;
 };
 
-enum class TSaveResult {
-  Failed,    // the old file is as it was
-  Replaced,  // the new file is in place, but the folder could not be synced
-  Saved,     // the new file is in place and on disk
+// Replaces the locked file with bytes: a new hidden temporary beside it, written and
+// synced, given the old file's owner and permissions, locked, renamed over it, then the
+// folder synced so that the rename survives a power cut too. The lock is then on the new
+// file. A file without write permission (for anyone, when run as root) is never replaced.
+TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes);
+
+enum class TReadResult {
+  Read,
+  Busy,    // another copy's lock refused the read: try again
+  Failed,  // a read error, or more than maxBytes
 };
 
-// Replaces the locked file with bytes: a new hidden temporary beside it, written and
-// synced, given the old file's owner and permissions, renamed over it, then the folder
-// synced so that the rename survives a power cut too. A file without write permission
-// (for anyone, when run as root) is never replaced.
-TSaveResult SaveFile(const TSaveLock& lock, const QByteArray& bytes);
+// The whole file behind handle, read from its start (so the lock's descriptor serves
+// too), and its status after the read.
+TReadResult ReadWholeFile(int handle, qint64 maxBytes, QByteArray& bytes, struct stat& status);
+
+// Removes temporaries that a copy killed while saving left beside the file (the hidden
+// ".<file name>.pellamy-save-XXXXXX" only this program makes, six letters or digits, a
+// regular file of ours, last changed at least minAgeSeconds ago). Only while the save
+// lock can be taken at once, so never another running copy's save in progress. A name a
+// player gives a copy of the file is never touched. Returns how many went.
+int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds = 60);

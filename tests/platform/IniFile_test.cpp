@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -22,6 +23,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "NetworkMount.h"
 #include "support/TestSupport.h"
 
 using PellamyTest::ReadFileBytes;
@@ -203,8 +205,14 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
   EXPECT_FALSE(WritePrivateProfileString("S", "K", "v", ""));
 
   // The disk fills up half-way through the write: the file size limit stops the
-  // temporary file after 4 KiB, as a full disk would.
+  // temporary file after 4 KiB, as a full disk would. Also where there was no file yet,
+  // and where the player left an empty one: a file made only to be locked goes again, the
+  // player's stays.
   WriteFileBytes(Path, ForeignFile);
+  const QString fresh = Dir.File("fresh.ini"), players = Dir.File("players.ini");
+  WriteFileBytes(players, "");
+  struct stat playersBefore {};
+  ASSERT_EQ(stat(QFile::encodeName(players).constData(), &playersBefore), 0);
   auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit old{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -212,12 +220,21 @@ TEST_F(IniFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   const bool written = Write("Preferences", "Big", QString(100000, 'x'));
+  bool othersAsExpected = true;  // to each, a write that fails and one that changes nothing
+  for (const QString& name : {fresh, players})
+    othersAsExpected &= !WritePrivateProfileString("S", "Big", QString(100000, 'x'), name) &&
+                        WritePrivateProfileString("S", "Absent", std::nullopt, name);
   setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(written);
+  EXPECT_TRUE(othersAsExpected);
   EXPECT_EQ(Disk(), ForeignFile.toStdString());
-  // No temporary left behind.
-  EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Pellamy.ini"}));
+  struct stat playersAfter {};
+  ASSERT_EQ(stat(QFile::encodeName(players).constData(), &playersAfter), 0);
+  EXPECT_EQ(playersAfter.st_ino, playersBefore.st_ino);
+  // No temporary left behind, nor a file where there was none.
+  EXPECT_EQ(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Pellamy.ini", "players.ini"}));
+  ASSERT_TRUE(QFile::remove(players));
 
   // A file made read-only is left as it is, also by root, whom no permission check stops.
   ASSERT_EQ(chmod(QFile::encodeName(Path).constData(), 0444), 0);
@@ -288,21 +305,26 @@ TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingWhateverTheirNamesUsersAndL
   // settings and the program cannot open it for writing: a folder, a read-only file (one
   // left by another user: as root, the copies run as another user), a link to itself, a
   // dangling link, root's private file with one copy as root and one as another user. And
-  // when the copies reach the file through links in two folders.
+  // when the copies reach the file through links in two folders, on a network mount (where
+  // only a descriptor open for writing takes the lock and another's lock refuses reads), or
+  // in a folder they may write but not read.
   const QByteArray kept = ForeignFile + "\r\n[Unknown Section]\r\n; a note\r\nX = \"y\"\r\n";
   const QString lock = Path + ".lock";
   const QByteArray lockName = QFile::encodeName(lock);
   const bool root = getuid() == 0;
   const QByteArray folder = QFile::encodeName(Dir.Path());
-  const auto shareWithOtherUsers = [&] {
-    ASSERT_EQ(chmod(folder.constData(), 0777), 0);
+  const auto shareWithOtherUsers = [&](mode_t folderMode = 0777) {
+    ASSERT_EQ(chmod(folder.constData(), folderMode), 0);
     ASSERT_EQ(chmod(QFile::encodeName(Path).constData(), 0666), 0);
   };
+  const std::unique_ptr<const char, std::function<void(const char*)>> restoreFolder(
+      folder.constData(), [](const char* name) { chmod(name, 0700); });
   struct TLockCase {
     const char* Name;
     std::function<void()> Make;
     bool OtherUser[2] = {false, false};  // the copy runs as user 65534 (when run as root)
     QString Names[2] = {};               // the names the copies give the file, when not Path
+    bool Network = false;                // the copies follow the locking rules of network mounts
   };
   const TLockCase cases[] = {
       {"made by the copies", [] {}},
@@ -333,6 +355,8 @@ TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingWhateverTheirNamesUsersAndL
        },
        {false, false},
        {Dir.File("a/Pellamy.ini"), Dir.File("b/Pellamy.ini")}},
+      {"on a network mount", [] {}, {false, false}, {}, true},
+      {"a folder they may write but not read", [&] { shareWithOtherUsers(0333); }, {root, root}},
   };
   constexpr int Rounds = 100;
   QByteArray own[2];
@@ -349,6 +373,7 @@ TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingWhateverTheirNamesUsersAndL
       std::printf("(skipped \"%s\": needs root)\n", lockCase.Name);
       continue;
     }
+    ASSERT_EQ(chmod(folder.constData(), 0700), 0);
     if (unlink(lockName.constData()) != 0) rmdir(lockName.constData());
     WriteFileBytes(Path, kept + "[Stats]\r\nPlayed=0\r\n");
     lockCase.Make();
@@ -358,6 +383,7 @@ TEST_F(IniFileTest, TwoCopiesWritingAtOnceLoseNothingWhateverTheirNamesUsersAndL
     for (int c = 0; c < 2; ++c) {
       QStringList args{lockCase.Names[c].isEmpty() ? Path : lockCase.Names[c], "race", QString::number(c + 1),
                        QString::number(Rounds)};
+      if (lockCase.Network) args.prepend("network");
       if (lockCase.OtherUser[c]) args.prepend("nobody");
       copies[c].start(QStringLiteral(PELLAMY_INI_WRITER), args);
     }
@@ -486,7 +512,7 @@ TEST_F(IniFileTest, StartUpRemovesOnlyTheTemporariesOfKilledSaves) {
   ASSERT_TRUE(QDir(Dir.Path()).mkdir(".Pellamy.ini.pellamy-save-folder"));
 
   // While another copy holds the save lock, its temporary may be the one being written.
-  const int other = open(QFile::encodeName(Dir.Path()).constData(), O_RDONLY | O_DIRECTORY);
+  const int other = open(QFile::encodeName(Path).constData(), O_RDWR);
   ASSERT_GE(other, 0);
   ASSERT_EQ(flock(other, LOCK_EX), 0);
   EXPECT_EQ(RemoveStraySaveFiles(Path), 0);
@@ -505,69 +531,87 @@ TEST_F(IniFileTest, StartUpRemovesOnlyTheTemporariesOfKilledSaves) {
 }
 
 TEST_F(IniFileTest, ACopyStoppedWhileSavingHoldsNoWriteUpAndLosesNothing) {
-  WriteFileBytes(Path, "[Game]\r\nCount=0\r\n");
-  // Another copy takes the lock for an update and is stopped there (Ctrl+Z, a debugger).
-  QProcess holder;
-  holder.start(QStringLiteral(PELLAMY_INI_WRITER), {Path, "hold"});
-  QByteArray said;
-  while (!said.contains("held") && holder.waitForReadyRead(30000)) said += holder.readAllStandardOutput();
-  ASSERT_TRUE(said.contains("held")) << holder.readAllStandardError().toStdString();
-  const pid_t pid = pid_t(holder.processId());
-  ASSERT_EQ(kill(pid, SIGSTOP), 0);
-  const std::unique_ptr<void, std::function<void(void*)>> resume(&holder, [pid](void*) { kill(pid, SIGCONT); });
+  // Also on a network mount that refuses reads while the stopped copy holds the lock:
+  // reads then answer from the file as last read, and nothing is saved from a refused read.
+  for (const bool network : {false, true}) {
+    SCOPED_TRACE(network ? "on a network mount" : "on a local disk");
+    std::optional<PellamyTest::TNetworkMount> mount;
+    if (network) mount.emplace();
+    WriteFileBytes(Path, "[Game]\r\nCount=0\r\nKept=yes\r\n");
+    EXPECT_EQ(Read("Game", "Kept"), "yes");
+    // Another copy takes the lock for an update and is stopped there (Ctrl+Z, a debugger).
+    QProcess holder;
+    holder.start(QStringLiteral(PELLAMY_INI_WRITER), network ? QStringList{"network", Path, "hold"}
+                                                                : QStringList{Path, "hold"});
+    QByteArray said;
+    while (!said.contains("held") && holder.waitForReadyRead(30000)) said += holder.readAllStandardOutput();
+    ASSERT_TRUE(said.contains("held")) << holder.readAllStandardError().toStdString();
+    const pid_t pid = pid_t(holder.processId());
+    ASSERT_EQ(kill(pid, SIGSTOP), 0);
+    const std::unique_ptr<void, std::function<void(void*)>> resume(&holder, [pid](void*) { kill(pid, SIGCONT); });
 
-  // Writes and updates return at once, are kept in memory, and reads see them.
-  using Clock = std::chrono::steady_clock;
-  Clock::duration longest{};
-  auto timed = [&](const std::function<bool()>& write) {
-    const auto start = Clock::now();
-    const bool done = write();
-    longest = std::max(longest, Clock::now() - start);
-    return done;
-  };
-  auto increment = [&] {
-    return UpdatePrivateProfile(Path, [](TIniEdit& ini) {
-      ini.WriteString("Game", "Count", QString::number(ini.ReadString("Game", "Count", "0").toInt() + 1));
-    });
-  };
-  EXPECT_TRUE(timed([&] { return Write("Game", "A", "1"); }));
-  for (int i = 0; i < 3; ++i) EXPECT_TRUE(timed(increment));
-  EXPECT_TRUE(timed([&] { return Write("Game", "B", "2"); }));
-  EXPECT_LT(longest, std::chrono::seconds(1));
-  EXPECT_EQ(Read("Game", "A"), "1");
-  EXPECT_EQ(Read("Game", "Count"), "3");
-  EXPECT_EQ(TIniFile(Path).ReadSection("Game"), QStringList({"Count", "A", "B"}));
-  EXPECT_EQ(Disk(), "[Game]\r\nCount=0\r\n");
+    // Writes and updates return at once, are kept in memory, and reads see them. A later
+    // write of a key takes the place of an earlier kept one only while no update of the
+    // file comes between them.
+    using Clock = std::chrono::steady_clock;
+    Clock::duration longest{};
+    auto timed = [&](const std::function<bool()>& write) {
+      const auto start = Clock::now();
+      const bool done = write();
+      longest = std::max(longest, Clock::now() - start);
+      return done;
+    };
+    auto increment = [&] {
+      return UpdatePrivateProfile(Path, [](TIniEdit& ini) {
+        ini.WriteString("Game", "Count", QString::number(ini.ReadString("Game", "Count", "0").toInt() + 1));
+      });
+    };
+    EXPECT_TRUE(timed([&] { return Write("Game", "A", "1"); }));
+    EXPECT_TRUE(timed([&] { return Write("Game", "Count", "10"); }));
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(timed(increment));
+    EXPECT_TRUE(timed([&] { return Write("Game", "Count", "20"); }));
+    EXPECT_TRUE(timed([&] { return Write("Game", "B", "2"); }));
+    const auto readStart = Clock::now();
+    EXPECT_EQ(Read("Game", "A"), "1");
+    EXPECT_EQ(Read("Game", "Count"), "20");
+    EXPECT_EQ(Read("Game", "Kept"), "yes");
+    EXPECT_EQ(TIniFile(Path).ReadSection("Game"), QStringList({"Count", "Kept", "A", "B"}));
+    longest = std::max(longest, Clock::now() - readStart);
+    EXPECT_LT(longest, std::chrono::seconds(1));
+    EXPECT_EQ(Disk(), "[Game]\r\nCount=0\r\nKept=yes\r\n");
 
-  // Closing with the holder still stopped gives up after a while and says what was not saved.
-  const QString log = Dir.File("stderr.txt");
-  std::fflush(stderr);
-  const int savedErr = dup(STDERR_FILENO);
-  const int logFile = open(QFile::encodeName(log).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  ASSERT_GE(logFile, 0);
-  dup2(logFile, STDERR_FILENO);
-  close(logFile);
-  const auto flushStart = Clock::now();
-  const bool flushed = FlushPrivateProfiles();
-  const auto flushTime = Clock::now() - flushStart;
-  std::fflush(stderr);
-  dup2(savedErr, STDERR_FILENO);
-  close(savedErr);
-  EXPECT_FALSE(flushed);
-  EXPECT_GT(flushTime, std::chrono::seconds(4));
-  EXPECT_LT(flushTime, std::chrono::seconds(10));
-  const QByteArray message = ReadFileBytes(log);
-  EXPECT_TRUE(message.contains(QFile::encodeName(Path)) && message.contains("[Game]")) << message.toStdString();
-  EXPECT_EQ(message.count('\n'), 1) << message.toStdString();
+    if (!network) {
+      // Closing with the holder still stopped gives up after a while and says what was not saved.
+      const QString log = Dir.File("stderr.txt");
+      std::fflush(stderr);
+      const int savedErr = dup(STDERR_FILENO);
+      const int logFile = open(QFile::encodeName(log).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      ASSERT_GE(logFile, 0);
+      dup2(logFile, STDERR_FILENO);
+      close(logFile);
+      const auto flushStart = Clock::now();
+      const bool flushed = FlushPrivateProfiles();
+      const auto flushTime = Clock::now() - flushStart;
+      std::fflush(stderr);
+      dup2(savedErr, STDERR_FILENO);
+      close(savedErr);
+      EXPECT_FALSE(flushed);
+      EXPECT_GT(flushTime, std::chrono::seconds(4));
+      EXPECT_LT(flushTime, std::chrono::seconds(10));
+      const QByteArray message = ReadFileBytes(log);
+      EXPECT_TRUE(message.contains(QFile::encodeName(Path)) && message.contains("[Game]")) << message.toStdString();
+      EXPECT_EQ(message.count('\n'), 1) << message.toStdString();
+    }
 
-  // Once the holder goes on, the next write brings every kept change to disk, in order.
-  ASSERT_EQ(kill(pid, SIGCONT), 0);
-  holder.write("\n");
-  ASSERT_TRUE(holder.waitForFinished(30000));
-  EXPECT_EQ(holder.exitCode(), 0);
-  EXPECT_TRUE(Write("Game", "C", "3"));
-  EXPECT_EQ(Disk(), "[Game]\r\nCount=3\r\nA=1\r\nB=2\r\nC=3\r\n[Holder]\r\nKey=1\r\n");
-  EXPECT_TRUE(FlushPrivateProfiles());
+    // Once the holder goes on, the next write brings every kept change to disk, in order.
+    ASSERT_EQ(kill(pid, SIGCONT), 0);
+    holder.write("\n");
+    ASSERT_TRUE(holder.waitForFinished(30000));
+    EXPECT_EQ(holder.exitCode(), 0);
+    EXPECT_TRUE(Write("Game", "C", "3"));
+    EXPECT_EQ(Disk(), "[Game]\r\nCount=20\r\nKept=yes\r\nA=1\r\nB=2\r\nC=3\r\n[Holder]\r\nKey=1\r\n");
+    EXPECT_TRUE(FlushPrivateProfiles());
+  }
 }
 
 }  // namespace

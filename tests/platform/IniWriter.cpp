@@ -1,13 +1,17 @@
 // A second copy of the program as far as the settings file is concerned, for the tests
 // that share one file between processes:
-//   IniWriter [nobody] <file> <command> ...   with "nobody", run as user 65534 when
-//                                              started as root (another user's copy)
+//   IniWriter [nobody] [network] <file> <command> ...
+//                                                   with "nobody", run as user 65534 when
+//                                                   started as root (another user's copy);
+//                                                   with "network", under the locking rules
+//                                                   of network mounts (NetworkMount.h)
 //   IniWriter <file> set <section> <key> <value>   one write
 //   IniWriter <file> race <copy> <count>            count rounds of: a key of its own in
 //                                                   section "Copy<copy>", then the shared
 //                                                   counter [Stats] Played read and written
 //                                                   back plus one in one update, as a game
-//                                                   records a play
+//                                                   records a play; each key of its own must
+//                                                   read back at once
 //   IniWriter <file> hold                           an update of [Holder] Key that, with the
 //                                                   settings lock held, prints "held" and
 //                                                   waits for a line on its input
@@ -15,11 +19,13 @@
 #include <QString>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include <grp.h>
 #include <unistd.h>
 
+#include "NetworkMount.h"
 #include "platform/IniFile.h"
 
 int main(int argc, char** argv) {
@@ -28,6 +34,12 @@ int main(int argc, char** argv) {
       std::perror("IniWriter: cannot become user 65534");
       return 3;
     }
+    --argc;
+    ++argv;
+  }
+  std::optional<PellamyTest::TNetworkMount> network;
+  if (argc > 1 && std::string(argv[1]) == "network") {
+    network.emplace();
     --argc;
     ++argv;
   }
@@ -45,9 +57,11 @@ int main(int argc, char** argv) {
     const QString section = QStringLiteral("Copy") + copy;
     int failed = 0;
     for (int i = 0; i < count; ++i) {
-      if (!WritePrivateProfileString(section, QStringLiteral("Key%1").arg(i),
-                                     QStringLiteral("value %1 of copy %2").arg(i).arg(copy), file))
-        ++failed;
+      const QString key = QStringLiteral("Key%1").arg(i);
+      const QString value = QStringLiteral("value %1 of copy %2").arg(i).arg(copy);
+      if (!WritePrivateProfileString(section, key, value, file)) ++failed;
+      // Read while the other copy may hold the lock: a read it refuses is no empty file.
+      if (GetPrivateProfileString(section, key, QString(), file) != value) ++failed;
       if (!UpdatePrivateProfile(file, [](TIniEdit& ini) {
             const int played = ini.ReadString(QStringLiteral("Stats"), QStringLiteral("Played"), QStringLiteral("0")).toInt();
             ini.WriteString(QStringLiteral("Stats"), QStringLiteral("Played"), QString::number(played + 1));
