@@ -5,8 +5,8 @@
 # memory; the other copy lets go of the lock 3 s later, and the writes must be in the file
 # once the program has ended. A second Ctrl+C while it waits ends it at once.
 #
-# Then, under openbox, SIGTERM while a game window shows a question, a dialog, its own
-# close question, a menu or a drag: the program ends as Quit answered "end" does, with
+# Then, under openbox, SIGTERM while a game window shows a question, one of its dialogs,
+# its own close question, a menu or a drag: the program ends as Quit answered "end" does, with
 # status 0, the deal counted and every window's place stored.
 #
 #   ending.sh <pellamy executable> <settings writer of the platform tests (IniWriter)>
@@ -160,6 +160,8 @@ in_state() {
     newgame) xdotool key ctrl+n ;;
     restart) xdotool key ctrl+y ;;
     options) xdotool key ctrl+o ;;
+    statistics) xdotool key ctrl+s ;;
+    selectgame) xdotool key ctrl+g ;;
     closequestion) xdotool key alt+F4 ;;
     menu) xdotool mousemove --window "$game" 600 300 click 3 ;;
     drag)
@@ -187,5 +189,5 @@ in_state() {
 run sigterm term
 run ctrl-c-twice int2
 run xloss xloss
-for state in newgame restart options closequestion menu drag; do in_state "$state" "$state"; done
+for state in newgame restart options statistics selectgame closequestion menu drag; do in_state "$state" "$state"; done
 echo "PASS"
