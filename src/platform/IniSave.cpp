@@ -17,6 +17,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "platform/SafeFile.h"
+
 namespace {
 
 // The marker in the names of the temporaries of saves, which no player gives a file.
@@ -179,28 +181,13 @@ TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes) {
 }
 
 TReadResult ReadWholeFile(int handle, qint64 maxBytes, QByteArray& bytes, struct stat& status) {
-  if (::fstat(handle, &status) != 0 || status.st_size > maxBytes) return TReadResult::Failed;
-  bytes.resize(qsizetype(status.st_size));
-  qint64 done = 0;
-  for (;;) {
-    // One byte of room beyond the size seen, so that a file still growing is noticed.
-    if (done == bytes.size()) {
-      if (done > maxBytes) return TReadResult::Failed;
-      bytes.resize(qsizetype(std::min<qint64>(maxBytes + 1, std::max<qint64>(done * 2, done + 4096))));
-    }
-    const ssize_t n = SaveCalls().ReadAt(handle, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      // A lock that the file system enforces (SMB) refuses the read while another holds it.
-      return errno == EACCES || errno == EAGAIN ? TReadResult::Busy : TReadResult::Failed;
-    }
-    if (n == 0) break;
-    done += n;
+  std::optional<QByteArray> read = ReadWholeHandle(handle, maxBytes, status, SaveCalls().ReadAt);
+  if (read) {
+    bytes = std::move(*read);
+    return TReadResult::Read;
   }
-  if (done > maxBytes) return TReadResult::Failed;
-  bytes.resize(qsizetype(done));
-  ::fstat(handle, &status);
-  return TReadResult::Read;
+  // A lock that the file system enforces (SMB) refuses the read while another holds it.
+  return errno == EACCES || errno == EAGAIN ? TReadResult::Busy : TReadResult::Failed;
 }
 
 int RemoveStraySaveFiles(const QString& fileName, qint64 minAgeSeconds) {

@@ -44,18 +44,23 @@ bool TRegularFile::Open(const QString& fileName) {
   return true;
 }
 
-std::optional<QByteArray> TRegularFile::ReadAll(qint64 maxBytes) {
-  if (FHandle < 0 || FStatus.st_size > maxBytes) return std::nullopt;
+std::optional<QByteArray> ReadWholeHandle(int handle, qint64 maxBytes, struct stat& status, TReadAt readAt) {
+  if (::fstat(handle, &status) != 0) return std::nullopt;
+  const auto tooLarge = [] {
+    errno = EFBIG;
+    return std::nullopt;
+  };
+  if (status.st_size > maxBytes) return tooLarge();
   QByteArray bytes;
-  bytes.resize(qsizetype(FStatus.st_size));
+  bytes.resize(qsizetype(status.st_size));
   qint64 done = 0;
   for (;;) {
     // One byte of room beyond the size seen, so that a file still growing is noticed.
     if (done == bytes.size()) {
-      if (done > maxBytes) return std::nullopt;
+      if (done > maxBytes) return tooLarge();
       bytes.resize(qsizetype(std::min<qint64>(maxBytes + 1, std::max<qint64>(done * 2, done + 4096))));
     }
-    const ssize_t n = ::read(FHandle, bytes.data() + done, size_t(bytes.size() - done));
+    const ssize_t n = readAt(handle, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
     if (n < 0) {
       if (errno == EINTR) continue;
       return std::nullopt;
@@ -63,10 +68,15 @@ std::optional<QByteArray> TRegularFile::ReadAll(qint64 maxBytes) {
     if (n == 0) break;
     done += n;
   }
-  if (done > maxBytes) return std::nullopt;
+  if (done > maxBytes) return tooLarge();
   bytes.resize(qsizetype(done));
-  ::fstat(FHandle, &FStatus);
+  ::fstat(handle, &status);
   return bytes;
+}
+
+std::optional<QByteArray> TRegularFile::ReadAll(qint64 maxBytes) {
+  if (FHandle < 0) return std::nullopt;
+  return ReadWholeHandle(FHandle, maxBytes, FStatus);
 }
 
 std::optional<QByteArray> ReadRegularFile(const QString& fileName, qint64 maxBytes) {

@@ -9,6 +9,16 @@
 #include <optional>
 
 #include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+// Reads size bytes at offset into buffer, as pread does.
+using TReadAt = ssize_t (*)(int handle, void* buffer, size_t size, off_t offset);
+
+// The whole file behind handle, read from its start with readAt, and its status after
+// the read; nullopt when it holds more than maxBytes or a read fails (errno tells why).
+std::optional<QByteArray> ReadWholeHandle(int handle, qint64 maxBytes, struct stat& status,
+                                          TReadAt readAt = ::pread);
 
 class TRegularFile {
 public:
