@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "shell/Preferences.h"
 #include "shell/Requirements.h"
 #include "support/TestSupport.h"
+#include "widgets/WindowFrame.h"
 
 namespace {
 
@@ -109,23 +111,27 @@ TEST_F(TGameLaunchTest, ANarrowDesktopShowsTheKindsWarningAndCreatesNothing) {
   EXPECT_NE(GameWindows::Window(0, CS_LARGE), nullptr);
 }
 
-// The test screen's work area is 1200 pixels high (offscreen windows have no frame).
+// The height a window needs is its minimum with the main window's frame.
 TEST_F(TGameLaunchTest, AWindowTallerThanTheWorkAreaIsRefusedWithTheHeightItNeeds) {
-  TStandInGame::MinimumHeight = 1201;
+  FMain->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(FMain.get()));
+  const QMargins frame = WindowFrame::Extents(FMain.get());
+  const int area = FMain->screen()->availableGeometry().height();
+  TStandInGame::MinimumHeight = area - frame.top() - frame.bottom() + 1;
   Launch(20, CS_HUGE, 1280);  // Pyramid
   Launch(20, CS_SMALL, 1280);
-  const QString end = " to play.\n\nIncrease your desktop area to play.";
+  const QString needs = QStringLiteral("Pyramid requires at least %1 pixel high desktop area").arg(area + 1);
   EXPECT_EQ(FWarnings, (QStringList{
-                           "Pyramid requires at least 1201 pixel high desktop area to play using the Huge card "
-                           "option.\n\nIncrease your desktop area or select a smaller card size in the Options panel.",
-                           "Pyramid requires at least 1201 pixel high desktop area" + end,
+                           needs + " to play using the Huge card option.\n\n"
+                                   "Increase your desktop area or select a smaller card size in the Options panel.",
+                           needs + " to play.\n\nIncrease your desktop area to play.",
                        }));
   // Made to measure, never shown, and gone before the warning.
   EXPECT_FALSE(GameWindows::AnyOpen());
   EXPECT_EQ(TStandInGame::Closes, 2);
   EXPECT_EQ(LastIndex, 20);
 
-  TStandInGame::MinimumHeight = 1200;
+  --TStandInGame::MinimumHeight;
   Launch(20, CS_SMALL, 1280);
   EXPECT_EQ(FWarnings.size(), 2);
   ASSERT_NE(GameWindows::Window(20, CS_SMALL), nullptr);
