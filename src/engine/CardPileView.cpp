@@ -166,8 +166,7 @@ void TCardPileView::CalcOffsets() {
   // step the player chose, when that is less). Where that would squeeze the steps past
   // reading, the top card keeps only its index and upper part inside the view.
   const float wholeTop = squeeze(h, height(), cardSize.height(), dY, YOffset, true);
-  const bool readable = h <= height() || (height() - cardSize.height() - downSteps * dY >= 1 &&
-                                          wholeTop >= std::min(float(CornerIndexHeight()), YOffset));
+  const bool readable = wholeTop >= std::min(float(CornerIndexHeight()), YOffset);
   FYStep = readable ? wholeTop : squeeze(h, height(), TopCardReserve(), dY, YOffset, true);
 }
 

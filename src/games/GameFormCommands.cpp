@@ -191,10 +191,12 @@ void TGameForm::FormClose(QObject*) {
   FClosing = true;
   GameShell::WinAnimation()->Stop();
   FUndo->Clear();
-  // A window closed in the middle of a drag (ended from outside) takes the lifted cards
-  // home while they still exist.
-  for (TCardPileView* view : AllPiles()) view->CancelDrag();
-  for (TCardPileView* view : AllPiles()) view->FCards->Empty(false);
+  for (TCardPileView* view : AllPiles()) {
+    // A window closed in the middle of a drag (ended from outside) takes the lifted cards
+    // home while they still exist.
+    view->CancelDrag();
+    view->FCards->Empty(false);
+  }
   FDealPile.Empty(false);
   FSavedDeck->Empty(true);
 }

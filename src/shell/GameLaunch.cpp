@@ -24,19 +24,26 @@ int SizeWarningKind(int cardSize, int minimum) {
   return 2;
 }
 
+// What a warning says after the desktop area it names, for the card size played.
+QString WarningAdvice(int cardSize) {
+  if (cardSize == CS_HUGE)
+    return QStringLiteral("to play using the Huge card option.\n\n"
+                          "Increase your desktop area or select a smaller card size in the Options panel.");
+  if (cardSize == CS_LARGE)
+    return QStringLiteral("to play using the Large card option.\n\n"
+                          "Increase your desktop area or select the Small card size in the Options panel.");
+  return QStringLiteral("to play.\n\nIncrease your desktop area to play.");
+}
+
 QString HugeWarning(int width) {
-  return QStringLiteral(" requires at least %1 pixel wide desktop area ").arg(width) +
-         QStringLiteral("to play using the Huge card option.\n\n"
-                        "Increase your desktop area or select a smaller card size in the Options panel.");
+  return QStringLiteral(" requires at least %1 pixel wide desktop area ").arg(width) + WarningAdvice(CS_HUGE);
 }
 
 QString SizeWarningText(int kind) {
+  const QString area800 = QStringLiteral(" requires at least 800x600 desktop area ");
   switch (kind) {
-    case 1:
-      return QStringLiteral(" requires at least 800x600 desktop area to play using the Large card option.\n\n"
-                            "Increase your desktop area or select the Small card size in the Options panel.");
-    case 2:
-      return QStringLiteral(" requires at least 800x600 desktop area to play.\n\nIncrease your desktop area to play.");
+    case 1: return area800 + WarningAdvice(CS_LARGE);
+    case 2: return area800 + WarningAdvice(CS_SMALL);
     case 3:
       return QStringLiteral(" requires at least 1024x600 desktop area to play using the Large card option.\n\n"
                             "Increase your desktop area or select the Small card in the Options panel.");
@@ -51,14 +58,7 @@ QString SizeWarningText(int kind) {
 // A window whose minimum is taller than the free desktop cannot show its bottom row and
 // status bar; the warning names the height, in the words of the width warnings.
 QString HeightWarningText(int cardSize, int height) {
-  const QString needs = QStringLiteral(" requires at least %1 pixel high desktop area ").arg(height);
-  if (cardSize == CS_HUGE)
-    return needs + QStringLiteral("to play using the Huge card option.\n\n"
-                                  "Increase your desktop area or select a smaller card size in the Options panel.");
-  if (cardSize == CS_LARGE)
-    return needs + QStringLiteral("to play using the Large card option.\n\n"
-                                  "Increase your desktop area or select the Small card size in the Options panel.");
-  return needs + QStringLiteral("to play.\n\nIncrease your desktop area to play.");
+  return QStringLiteral(" requires at least %1 pixel high desktop area ").arg(height) + WarningAdvice(cardSize);
 }
 
 // The height of the screen's work area (without panels) that a window may take.
