@@ -42,15 +42,7 @@ key() {  # key <file> <section> <key>: the value, or nothing
   tr -d '\r' <"$1" | awk -v s="[$2]" -v k="$3" '$0 == s {f = 1; next} /^\[/ {f = 0} f && index($0, k "=") == 1 {print substr($0, length(k) + 2); exit}'
 }
 
-start_x() {  # start_x <folder>: Xvfb on a display it picks; DISPLAY and XVFB set
-  exec 3>"$1/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
-  XVFB=$!
-  PIDS+=("$XVFB")
-  exec 3>&-
-  wait_for "Xvfb" test -s "$1/display"
-  export DISPLAY=":$(head -1 "$1/display")"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
 
 # run <case> <how>: how is "term" (SIGTERM, then SIGHUP, to the program), "int2" (Ctrl+C
 # twice) or "xloss" (Xvfb killed).
@@ -59,7 +51,7 @@ run() {
   local ini="$dir/config/Orrindale/Pellamy.ini"
   mkdir -p "$(dirname "$ini")"
 
-  start_x "$dir"
+  x_start "$dir" 1280x1024
   local xvfb=$XVFB
 
   # The other copy takes the lock and keeps it until it reads a line.
@@ -137,10 +129,8 @@ in_state() {
   local ini="$dir/config/Orrindale/Pellamy.ini"
   mkdir -p "$(dirname "$ini")"
   printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=0\r\nCardSize=1\r\nDisableSound=1\r\n' >"$ini"
-  start_x "$dir"
-  openbox >"$dir/openbox.log" 2>&1 &
-  PIDS+=($!)
-  wait_for "openbox" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+  x_start "$dir" 1280x1024
+  wm_start "$dir"
 
   XDG_CONFIG_HOME="$dir/config" QT_QPA_PLATFORM=xcb "$APP" >"$dir/app.log" 2>&1 &
   local app=$! game
@@ -177,6 +167,7 @@ in_state() {
   wait "$app"
   local status=$?
   xdotool mouseup 1 2>/dev/null
+  x_stop
   note "$name: status $status; [AcesUp] GamesAttempted=$(key "$ini" AcesUp GamesAttempted)" \
        "NormPos=$(key "$ini" AcesUp NormPos); [MainWindow] NormPos=$(key "$ini" MainWindow NormPos)"
   [ "$status" = 0 ] || fail "$name: ended with status $status, not as Quit does: $(tail -3 "$dir/app.log")"

@@ -34,24 +34,13 @@ done
 [ -x "$APP" ] || fail "no program at $APP"
 
 # ---- X server on a free display (Xvfb picks it), then the window manager -------------
+source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
 start_screen() {  # start_screen <width>x<height>: ends the running X server (and all on it) first
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; wait "${PIDS[i]}" 2>/dev/null; done
   PIDS=()
-  rm -f "$WORK/display"
-  exec 3>"$WORK/display"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-  PIDS+=($!)
-  exec 3>&-
-  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-  [ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-  export DISPLAY=":$(head -1 "$WORK/display")"
+  x_start "$WORK" "$1"
   note "Xvfb $1 on $DISPLAY"
-
-  openbox >"$WORK/openbox.log" 2>&1 &
-  PIDS+=($!)
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-    fail "openbox did not start: $(cat "$WORK/openbox.log")"
+  wm_start "$WORK"
 }
 start_screen 1280x1024
 
