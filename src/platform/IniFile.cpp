@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -286,8 +285,7 @@ TFreshness RefreshWaiting(std::unique_lock<std::mutex>& guard, const QString& fi
   auto pause = std::chrono::microseconds(50);
   while (fresh == TFreshness::Busy && std::chrono::steady_clock::now() < deadline) {
     guard.unlock();
-    std::this_thread::sleep_for(pause);
-    pause = std::min(pause * 2, std::chrono::microseconds(2000));
+    PauseGrowing(pause);
     guard.lock();
     entry = CachedFile(fileName);
     fresh = Refresh(fileName, *entry);

@@ -17,7 +17,6 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "platform/SafeFile.h"
 
 namespace {
 
@@ -70,6 +69,11 @@ TSaveCalls& SaveCalls() {
   return calls;
 }
 
+void PauseGrowing(std::chrono::microseconds& pause) {
+  std::this_thread::sleep_for(pause);
+  pause = std::min(pause * 2, std::chrono::microseconds(2000));
+}
+
 TSaveLock::TSaveLock(const QString& fileName, std::chrono::steady_clock::duration wait) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   auto pause = std::chrono::microseconds(50);
@@ -111,8 +115,7 @@ TSaveLock::TSaveLock(const QString& fileName, std::chrono::steady_clock::duratio
         Release();
         return;
       }
-      std::this_thread::sleep_for(pause);
-      pause = std::min(pause * 2, std::chrono::microseconds(2000));
+      PauseGrowing(pause);
     }
     // A save may have replaced the file while we waited, or a link been pointed elsewhere:
     // the lock counts only on the file the name reaches now.

@@ -9,6 +9,8 @@
 
 #include <sys/types.h>
 
+#include "platform/SafeFile.h"
+
 struct stat;
 
 // The two calls whose rules differ on network mounts, so that tests can put in the
@@ -17,9 +19,13 @@ struct stat;
 // but the holder's while a lock is held).
 struct TSaveCalls {
   int (*Lock)(int handle, int operation);
-  ssize_t (*ReadAt)(int handle, void* buffer, size_t size, off_t offset);
+  TReadAt ReadAt;
 };
 TSaveCalls& SaveCalls();
+
+// Sleeps for pause, then doubles it up to 2 ms: the wait between tries at what another
+// copy holds, short at first and never a spin.
+void PauseGrowing(std::chrono::microseconds& pause);
 
 // The file a save replaces: the name itself, or the end of its chain of links (so a file
 // kept elsewhere and linked in stays linked). Empty for links that never end.
