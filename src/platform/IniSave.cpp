@@ -17,7 +17,6 @@
 #include <time.h>
 #include <unistd.h>
 
-
 namespace {
 
 // The marker in the names of the temporaries of saves, which no player gives a file.

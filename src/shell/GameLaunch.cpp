@@ -1,6 +1,6 @@
 // Game launch: the one road from the main window's game list into a game window.
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 
 #include "art/ShellArt.h"
@@ -134,9 +134,10 @@ void TPellamyForm::GameSelectListBoxClick() {
         const QMargins frame = WindowFrame::Extents(this);
         const int needs = window->minimumHeight() + frame.top() + frame.bottom();
         if (needs > WorkAreaHeight(this)) {
-          // Never shown, so it stores nothing as it goes.
+          // Never shown, so it stores nothing as it goes. Deleted here rather than by a
+          // flush of every pending deletion, which could free a window whose handler runs.
           window->close();
-          QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+          delete window;
           ShowSizeWarningText(HeightWarningText(cardSize, needs));
         } else {
           window->show();
