@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <chrono>
@@ -36,6 +37,12 @@ constexpr qint64 StampGrainNs = 1'000'000'000;
 constexpr auto LockWait = std::chrono::milliseconds(500);
 // While changes are kept back the holder is known to be stuck: later writes only look.
 constexpr auto KeptBackWait = std::chrono::milliseconds(20);
+// A file never read yet, whose reads another copy's lock refuses (shares that enforce
+// locks), is waited for as long as the program's end waits for its kept-back writes: what
+// start-up reads now, it keeps using, and defaults would hide every stored setting.
+constexpr auto FirstReadWait = std::chrono::seconds(5);
+// Saves that find the file replaced by another program start over this often at most.
+constexpr int MaxSaveTurns = 100;
 
 // What identifies one state of the file on disk.
 struct TStamp {
@@ -62,13 +69,18 @@ using TChange = std::function<void(TIniEdit&)>;
 
 // One write of the file: a key written (Value) or deleted (no Value), a section erased
 // (no Key), or an update (Update), which reads the file and writes what it makes of it.
+// A tentative write was made while the file had never been read, its reads refused: the
+// program wrote what it took from defaults, so it only adds a key the file (as read before
+// the writes, file) lacks, and deletes nothing.
 struct TWrite {
   QString Section;
   QString Key;
   std::optional<QString> Value;
   TChange Update;
+  bool Tentative = false;
 
-  void Apply(TIniEdit& edit) const {
+  void Apply(TIniEdit& edit, const TIniDocument& file) const {
+    if (Tentative && !Update && (Key.isEmpty() || !Value || file.HasKey(Section, Key))) return;
     if (Update)
       Update(edit);
     else if (Key.isEmpty())
@@ -80,9 +92,10 @@ struct TWrite {
   }
 };
 
-TIniDocument Applied(TIniDocument doc, const std::vector<TWrite>& writes) {
+TIniDocument Applied(const TIniDocument& file, const std::vector<TWrite>& writes) {
+  TIniDocument doc = file;
   TIniEdit edit(doc);
-  for (const TWrite& write : writes) write.Apply(edit);
+  for (const TWrite& write : writes) write.Apply(edit, file);
   return doc;
 }
 
@@ -103,6 +116,7 @@ struct TCachedFile {
   bool Present = false;  // the file existed
   bool Racy = true;      // the stamp alone cannot vouch for the content
   bool Refused = false;  // the last read was refused by another copy's lock, after waiting
+  bool Seen = false;     // the file has been read (or found missing) once
   TStamp Stamp;
   int Pinned = -1;
   quint64 LastUse = 0;
@@ -131,15 +145,14 @@ struct TCachedFile {
   }
   void SetMissing() {
     Invalidate();
-    Valid = true;
+    Valid = Seen = true;
   }
   // Doc is the file with that status now; pin is a descriptor of it (or -1), kept open.
   void Take(int pin, const struct stat& status, bool racy, bool changed = true) {
     Unpin();
     Stamp = TStamp::Of(status);
     Racy = racy;
-    Present = true;
-    Valid = true;
+    Present = Valid = Seen = true;
     Pinned = pin;
     if (changed) Changed();
   }
@@ -148,7 +161,7 @@ struct TCachedFile {
     ++Generation;
     if (ViewValid) {
       TIniEdit edit(View);
-      write.Apply(edit);
+      write.Apply(edit, Doc);
     }
     if (write.Key.isEmpty()) {
       KeptBack.push_back(std::move(write));
@@ -159,6 +172,7 @@ struct TCachedFile {
     const auto last = LastWrite.constFind(key);
     if (last != LastWrite.cend()) {
       KeptBack[*last].Value = std::move(write.Value);
+      KeptBack[*last].Tentative = write.Tentative;
       return;
     }
     LastWrite.insert(key, KeptBack.size());
@@ -275,12 +289,28 @@ TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock*
   return TFreshness::Current;
 }
 
+// Says once per file that the program goes on without the settings it could never read.
+void SayUnread(const QString& fileName) {
+  static auto* said = new QSet<QString>;
+  if (said->contains(fileName)) return;
+  said->insert(fileName);
+  const QString message = QStringLiteral("Pellamy!: %1 stays locked by another copy of the program; using default "
+                                         "settings, which will not replace the ones it holds\n")
+                              .arg(fileName);
+  std::fputs(message.toLocal8Bit().constData(), stderr);
+  std::fflush(stderr);
+}
+
 // Refresh, with a read that another copy's lock refuses tried again for as long as a
-// write waits for the lock (not again while it stays refused). entry may be replaced.
+// write waits for the lock, or longer for a file never read (not again while it stays
+// refused). entry may be replaced.
 TFreshness RefreshWaiting(std::unique_lock<std::mutex>& guard, const QString& fileName,
                           std::shared_ptr<TCachedFile>& entry) {
   TFreshness fresh = Refresh(fileName, *entry);
-  const auto wait = entry->Refused ? std::chrono::milliseconds(0) : entry->KeptBack.empty() ? LockWait : KeptBackWait;
+  const std::chrono::milliseconds wait = entry->Refused ? std::chrono::milliseconds(0)
+                                         : !entry->Seen ? FirstReadWait
+                                         : entry->KeptBack.empty() ? LockWait
+                                                                   : KeptBackWait;
   const auto deadline = std::chrono::steady_clock::now() + wait;
   auto pause = std::chrono::microseconds(50);
   while (fresh == TFreshness::Busy && std::chrono::steady_clock::now() < deadline) {
@@ -290,6 +320,7 @@ TFreshness RefreshWaiting(std::unique_lock<std::mutex>& guard, const QString& fi
     entry = CachedFile(fileName);
     fresh = Refresh(fileName, *entry);
   }
+  if (fresh == TFreshness::Busy && !entry->Seen) SayUnread(fileName);
   entry->Refused = fresh == TFreshness::Busy;
   return fresh;
 }
@@ -301,10 +332,10 @@ TIniDocument ViewOf(std::unique_lock<std::mutex>& guard, TCachedFile& entry) {
   if (entry.KeptBack.empty()) return entry.Doc;
   if (entry.ViewValid) return entry.View;
   const quint64 generation = entry.Generation;
-  TIniDocument doc = entry.Doc;
+  const TIniDocument doc = entry.Doc;
   const std::vector<TWrite> kept = entry.KeptBack;
   guard.unlock();
-  TIniDocument view = Applied(std::move(doc), kept);
+  TIniDocument view = Applied(doc, kept);
   guard.lock();
   if (entry.Generation == generation) {
     entry.View = view;
@@ -314,16 +345,18 @@ TIniDocument ViewOf(std::unique_lock<std::mutex>& guard, TCachedFile& entry) {
 }
 
 // Applies the kept-back writes and then write (when given) to the file read afresh
-// through the lock, and saves once. The save lock is held. True when the result is on
+// through the lock, and saves once. The save lock is held. Saved when the result is on
 // disk; the kept writes applied are then gone, and so they are when the file was replaced
-// but could not be synced. On failure the file is as it was, the kept writes stay and
-// write is dropped.
-bool SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
+// but could not be synced (Replaced). Moved when another program replaced or removed the
+// file meanwhile: nothing changed, lock the file now there and call again. On failure
+// the file is as it was, the kept writes stay and write is dropped.
+TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
   // Nothing is ever saved from a read that failed.
-  if (Refresh(fileName, *entry, &lock) != TFreshness::Current) return false;
-  TIniDocument doc = entry->Doc;
+  if (Refresh(fileName, *entry, &lock) != TFreshness::Current) return TSaveResult::Failed;
+  const TIniDocument file = entry->Doc;
+  TIniDocument doc = file;
   const std::vector<TWrite> kept = entry->KeptBack;
   // Writes kept back from now on (by an update below, say) stay apart from these.
   entry->LastWrite.clear();
@@ -332,11 +365,15 @@ bool SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
   doc.ClearChanged();
   {
     TIniEdit edit(doc);
-    for (const TWrite& k : kept) k.Apply(edit);
-    if (write) write->Apply(edit);
+    for (const TWrite& k : kept) k.Apply(edit, file);
+    if (write) write->Apply(edit, file);
   }
   const bool changed = doc.Changed();
-  const TSaveResult saved = changed ? SaveFile(lock, doc.Bytes()) : TSaveResult::Saved;
+  // A write that changes nothing holds only while the file read is still the one there.
+  const TSaveResult saved = changed          ? SaveFile(lock, doc.Bytes())
+                            : lock.InPlace() ? TSaveResult::Saved
+                                             : TSaveResult::Moved;
+  if (saved == TSaveResult::Moved) return saved;
   // The lock is on the new file now, so no other copy has replaced it.
   struct stat status {};
   const bool known = saved != TSaveResult::Failed && changed && ::fstat(lock.Handle(), &status) == 0;
@@ -345,7 +382,7 @@ bool SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
   guard.lock();
   if (saved == TSaveResult::Failed) {
     entry->Invalidate();
-    return false;
+    return saved;
   }
   if (changed) {
     // The new file is the one just written: keep the document and take its stamp.
@@ -357,7 +394,23 @@ bool SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
     }
   }
   entry->Written(kept.size());
-  return saved == TSaveResult::Saved;
+  return saved;
+}
+
+// Locks the file and saves; when another program replaced the file meanwhile, locks the
+// one now there and saves again, so nothing reported saved lands on a file renamed over.
+// busy: another copy kept the lock past wait.
+TSaveResult LockAndSave(const QString& fileName, std::chrono::steady_clock::duration wait, const TWrite* write,
+                        bool& busy) {
+  busy = false;
+  for (int turn = 0; turn < MaxSaveTurns; ++turn) {
+    TSaveLock lock(fileName, wait);
+    busy = lock.Busy();
+    if (!lock.Held()) return TSaveResult::Failed;
+    const TSaveResult saved = SaveLocked(fileName, lock, write);
+    if (saved != TSaveResult::Moved) return saved;
+  }
+  return TSaveResult::Failed;
 }
 
 // Keeps a write back behind a busy lock. An update is made on the file as reads see it
@@ -367,7 +420,7 @@ bool KeepBack(const QString& fileName, TWrite write) {
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
   // No waiting for a refused read here: the lock's holder is stuck.
   const TFreshness fresh = Refresh(fileName, *entry);
-  const bool readable = fresh == TFreshness::Current || (fresh == TFreshness::Busy && entry->Valid);
+  const bool readable = fresh != TFreshness::Unreadable;
   if (!write.Update) {
     entry->KeepBack(std::move(write));
     return true;
@@ -393,14 +446,16 @@ bool Commit(const QString& fileName, TWrite write) {
   bool keptBack = false;
   {
     std::lock_guard guard(CacheMutex());
-    keptBack = !CachedFile(fileName)->KeptBack.empty();
+    const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
+    keptBack = !entry->KeptBack.empty();
+    write.Tentative = entry->Refused && !entry->Seen;
   }
   // Locked from the read to the rename, and the file read afresh under the lock when it
   // changed, so that a write never acts on another copy's older view of the file.
-  TSaveLock lock(fileName, keptBack ? KeptBackWait : LockWait);
-  if (lock.Busy()) return KeepBack(fileName, std::move(write));
-  if (!lock.Held()) return false;
-  return SaveLocked(fileName, lock, &write);
+  bool busy = false;
+  const TSaveResult saved = LockAndSave(fileName, keptBack ? KeptBackWait : LockWait, &write, busy);
+  if (busy) return KeepBack(fileName, std::move(write));
+  return saved == TSaveResult::Saved;
 }
 
 // Runs a read-only look at the file's current content (as last read, while another copy's
@@ -409,7 +464,8 @@ template <typename TResult, typename TLook>
 TResult Look(const QString& fileName, TResult def, TLook look) {
   std::unique_lock guard(CacheMutex());
   std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
-  if (RefreshWaiting(guard, fileName, entry) == TFreshness::Unreadable || !entry->Valid) return def;
+  // A file never read shows only this copy's kept-back writes.
+  if (RefreshWaiting(guard, fileName, entry) == TFreshness::Unreadable) return def;
   if (entry->KeptBack.empty()) return look(entry->Doc);
   if (entry->ViewValid) return look(entry->View);
   return look(ViewOf(guard, *entry));
@@ -419,11 +475,12 @@ TResult Look(const QString& fileName, TResult def, TLook look) {
 QStringList KeptBackSections(const QString& fileName) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
-  TIniDocument scratch = entry->Doc;
+  const TIniDocument file = entry->Doc;
   const std::vector<TWrite> kept = entry->KeptBack;
   guard.unlock();
+  TIniDocument scratch = file;
   TIniEdit edit(scratch);
-  for (const TWrite& write : kept) write.Apply(edit);
+  for (const TWrite& write : kept) write.Apply(edit, file);
   return edit.Sections();
 }
 
@@ -456,9 +513,11 @@ bool FlushPrivateProfiles(std::chrono::milliseconds timeout) {
   }
   bool allSaved = true;
   for (const QString& fileName : waiting) {
-    TSaveLock lock(fileName,
-                   std::max(deadline - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration::zero()));
-    if (lock.Held() && SaveLocked(fileName, lock, nullptr)) continue;
+    bool busy = false;
+    if (LockAndSave(fileName,
+                    std::max(deadline - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration::zero()),
+                    nullptr, busy) == TSaveResult::Saved)
+      continue;
     {
       std::lock_guard guard(CacheMutex());
       if (CachedFile(fileName)->KeptBack.empty()) continue;

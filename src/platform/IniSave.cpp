@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <thread>
 
 #include <fcntl.h>
@@ -58,9 +59,31 @@ bool WriteAll(int handle, const QByteArray& bytes) {
 }  // namespace
 
 QString SaveTarget(const QString& fileName) {
-  QFileInfo info(fileName);
-  for (int depth = 0; depth < 40 && info.isSymLink(); ++depth) info.setFile(info.symLinkTarget());
-  return info.isSymLink() ? QString() : info.absoluteFilePath();
+  // Each step splits the path into its folder, resolved by the kernel, and the last name;
+  // a link's relative target then starts from that real folder. Nothing is cleaned as
+  // text: "link/.." is for the kernel to follow.
+  QByteArray path = QFile::encodeName(fileName);
+  if (path.isEmpty()) return QString();
+  if (!path.startsWith('/')) path = QFile::encodeName(QDir::currentPath()) + '/' + path;
+  for (int depth = 0; depth <= 40; ++depth) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray name = path.mid(slash + 1);
+    char* real = ::realpath(slash > 0 ? path.left(slash).constData() : "/", nullptr);
+    // A folder that is not there cannot hold the file.
+    if (!real) return QString();
+    const QByteArray folder(real);
+    std::free(real);
+    path = (folder == "/" ? folder : folder + '/') + name;
+    if (name == "." || name == "..") return QFile::decodeName(path);
+    struct stat named {};
+    if (::lstat(path.constData(), &named) != 0 || !S_ISLNK(named.st_mode)) return QFile::decodeName(path);
+    QByteArray link(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(path.constData(), link.data(), size_t(link.size()));
+    if (length <= 0 || length >= link.size()) return QString();
+    link.truncate(length);
+    path = link.startsWith('/') ? link : (folder == "/" ? folder : folder + '/') + link;
+  }
+  return QString();
 }
 
 TSaveCalls& SaveCalls() {
@@ -73,7 +96,8 @@ void PauseGrowing(std::chrono::microseconds& pause) {
   pause = std::min(pause * 2, std::chrono::microseconds(2000));
 }
 
-TSaveLock::TSaveLock(const QString& fileName, std::chrono::steady_clock::duration wait) {
+TSaveLock::TSaveLock(const QString& fileName, std::chrono::steady_clock::duration wait)
+    : FPath(QFile::encodeName(fileName)) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   auto pause = std::chrono::microseconds(50);
   const auto late = [&] { return FBusy = std::chrono::steady_clock::now() >= deadline; };
@@ -116,32 +140,41 @@ TSaveLock::TSaveLock(const QString& fileName, std::chrono::steady_clock::duratio
       }
       PauseGrowing(pause);
     }
+    FLocked = true;
     // A save may have replaced the file while we waited, or a link been pointed elsewhere:
     // the lock counts only on the file the name reaches now.
-    struct stat now {}, reached {};
-    if (::fstatat(FFolder, FName.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(now, locked) &&
-        ::stat(QFile::encodeName(fileName).constData(), &reached) == 0 && SameFile(reached, locked)) {
+    if (InPlace()) {
       FTarget = target;
       FHeld = true;
       return;
     }
     if (late()) break;
+    PauseGrowing(pause);
   }
   Release();
+}
+
+bool TSaveLock::InPlace() const {
+  struct stat locked {}, now {}, reached {};
+  return FFile >= 0 && ::fstat(FFile, &locked) == 0 &&
+         ::fstatat(FFolder, FName.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(now, locked) &&
+         ::stat(FPath.constData(), &reached) == 0 && SameFile(reached, locked);
 }
 
 TSaveLock::~TSaveLock() { Release(); }
 
 void TSaveLock::Release() {
   struct stat file {}, named {};
-  // Made empty only to be locked, and nothing saved or written into it since.
-  if (FHeld && FCreated && ::fstat(FFile, &file) == 0 && file.st_size == 0 &&
+  // Made empty only to be locked, and nothing saved or written into it since: given up,
+  // it goes, also when it never counted (the name led elsewhere by then). Only while its
+  // lock is ours, so no other copy is about to save into it.
+  if (FLocked && FCreated && ::fstat(FFile, &file) == 0 && file.st_size == 0 &&
       ::fstatat(FFolder, FName.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(file, named))
     ::unlinkat(FFolder, FName.constData(), 0);
   if (FFile >= 0) ::close(FFile);
   if (FFolder >= 0) ::close(FFolder);
   FFile = FFolder = -1;
-  FFolderOpen = FCreated = FHeld = false;
+  FFolderOpen = FCreated = FLocked = FHeld = false;
   FTarget.clear();
 }
 
@@ -166,11 +199,14 @@ TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes) {
   // Locked before the rename, so that the file in place is never without the lock.
   bool ok = ::fchmod(handle, old.st_mode & 07777) == 0 && SaveCalls().Lock(handle, LOCK_EX | LOCK_NB) == 0;
   ok = ok && WriteAll(handle, bytes) && ::fdatasync(handle) == 0;
-  ok = ok && ::renameat(folder, tempName.constData(), folder, lock.FName.constData()) == 0;
+  // Renamed only over the file this copy read and locked: one another program put in its
+  // place since then holds changes (and other copies' writes) that were never read here.
+  const bool moved = ok && !lock.InPlace();
+  ok = ok && !moved && ::renameat(folder, tempName.constData(), folder, lock.FName.constData()) == 0;
   if (!ok) {
     ::unlinkat(folder, tempName.constData(), 0);
     ::close(handle);
-    return TSaveResult::Failed;
+    return moved ? TSaveResult::Moved : TSaveResult::Failed;
   }
   ::close(lock.FFile);
   lock.FFile = handle;

@@ -28,11 +28,14 @@ TSaveCalls& SaveCalls();
 void PauseGrowing(std::chrono::microseconds& pause);
 
 // The file a save replaces: the name itself, or the end of its chain of links (so a file
-// kept elsewhere and linked in stays linked). Empty for links that never end.
+// kept elsewhere and linked in stays linked), each link followed from the folder it really
+// is in, as the kernel follows it (".." in a link inside a linked folder leads out of the
+// real folder, not the named one). Empty for links that never end.
 QString SaveTarget(const QString& fileName);
 
 enum class TSaveResult {
   Failed,    // the old file is as it was
+  Moved,     // another program replaced or removed the locked file: nothing was written
   Replaced,  // the new file is in place, but the folder could not be synced
   Saved,     // the new file is in place and on disk
 };
@@ -45,7 +48,8 @@ enum class TSaveResult {
 // file, or that cannot be opened for writing, cannot be locked. The lock counts only once
 // the name still reaches the locked file; a save moves it onto the new file before the
 // rename, so the file in place is locked at every moment. The kernel drops it when its
-// holder ends, so a killed copy never leaves it held.
+// holder ends, so a killed copy never leaves it held. Another program (an editor, a sync
+// tool) may still replace or remove the file while the lock is held: InPlace tells.
 class TSaveLock {
 public:
   // Waits for the lock at most wait.
@@ -62,6 +66,8 @@ public:
   const QString& Target() const { return FTarget; }
   int Folder() const { return FFolder; }
   int Handle() const { return FFile; }
+  // While held: the name still reaches the locked file.
+  bool InPlace() const;
 
 private:
   friend TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes);
@@ -71,7 +77,9 @@ private:
   bool FFolderOpen = false;  // opened for reading, so it can be synced
   int FFile = -1;
   bool FCreated = false;  // the locked file was made empty for the lock
+  bool FLocked = false;   // FFile's lock is ours (and may not count yet)
   QByteArray FName;       // of the file, in the folder
+  QByteArray FPath;       // the name the caller gave
   QString FTarget;
   bool FHeld = false;
   bool FBusy = false;
@@ -80,7 +88,8 @@ private:
 // Replaces the locked file with bytes: a new hidden temporary beside it, written and
 // synced, given the old file's owner and permissions, locked, renamed over it, then the
 // folder synced so that the rename survives a power cut too. The lock is then on the new
-// file. A file without write permission (for anyone, when run as root) is never replaced.
+// file. A file without write permission (for anyone, when run as root) is never replaced,
+// nor one the name no longer reaches (Moved: lock the file now there and start over).
 TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes);
 
 enum class TReadResult {

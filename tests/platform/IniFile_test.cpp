@@ -283,6 +283,67 @@ TEST_F(IniFileTest, WritesThroughALinkToTheFile) {
   ASSERT_TRUE(Write("S", "K", "2"));
   EXPECT_TRUE(QFileInfo(Path).isSymLink());
   EXPECT_EQ(ReadFileBytes(target), "[S]\r\nK=2\r\n");
+
+  // As a dotfile manager links them: the settings folder is a link, and the file in it a
+  // relative link out of it with "..", which leads out of the real folder, not the named
+  // one. Also when the file it leads to is not there yet; nothing is left where the name
+  // alone would lead.
+  const PellamyTest::TWatchdog watchdog("a write through a link in a linked folder", std::chrono::seconds(20));
+  ASSERT_TRUE(QDir(Dir.Path()).mkpath("dotfiles/config/app"));
+  ASSERT_TRUE(QDir(Dir.Path()).mkpath("home"));
+  ASSERT_TRUE(QFile::link(Dir.File("dotfiles/config/app"), Dir.File("home/app")));
+  const QString real = Dir.File("dotfiles/config/Pellamy.ini");
+  const QString linked = Dir.File("home/app/Pellamy.ini");
+  ASSERT_EQ(symlink("../Pellamy.ini", QFile::encodeName(Dir.File("dotfiles/config/app/Pellamy.ini")).constData()), 0);
+  for (const bool present : {true, false}) {
+    SCOPED_TRACE(present ? "a stored file" : "no file yet");
+    QFile::remove(real);
+    if (present) WriteFileBytes(real, "[S]\r\nK=1\r\n");
+    ASSERT_TRUE(WritePrivateProfileString("S", "K", "2", linked));
+    EXPECT_EQ(GetPrivateProfileString("S", "K", "<def>", linked), "2");
+    EXPECT_EQ(ReadFileBytes(real), "[S]\r\nK=2\r\n");
+    EXPECT_EQ(QDir(Dir.File("home")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"app"});
+  }
+}
+
+// What this process writes to standard error while the object lives, kept in a file.
+class TCaughtStderr {
+public:
+  explicit TCaughtStderr(QString path) : FPath(std::move(path)) {
+    std::fflush(stderr);
+    FSaved = dup(STDERR_FILENO);
+    const int file = open(QFile::encodeName(FPath).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    dup2(file, STDERR_FILENO);
+    close(file);
+  }
+  ~TCaughtStderr() {
+    std::fflush(stderr);
+    dup2(FSaved, STDERR_FILENO);
+    close(FSaved);
+  }
+  TCaughtStderr(const TCaughtStderr&) = delete;
+  TCaughtStderr& operator=(const TCaughtStderr&) = delete;
+  QByteArray Text() const {
+    std::fflush(stderr);
+    return ReadFileBytes(FPath);
+  }
+
+private:
+  QString FPath;
+  int FSaved = -1;
+};
+
+// Another copy of the program that takes the settings lock for an update and keeps it
+// until told (or for ms milliseconds), started under the rules of a network mount.
+void StartHolder(QProcess& holder, const QString& path, bool network, int ms = -1) {
+  QStringList args{path, "hold"};
+  if (ms >= 0) args << QString::number(ms);
+  if (network) args.prepend("network");
+  holder.start(QStringLiteral(PELLAMY_INI_WRITER), args);
+  QByteArray said;
+  while (!said.contains("held") && holder.waitForReadyRead(30000)) said += holder.readAllStandardOutput();
+  ASSERT_TRUE(said.contains("held")) << holder.readAllStandardError().toStdString();
 }
 
 // Another copy of the program, writing the same file.
@@ -541,11 +602,7 @@ TEST_F(IniFileTest, ACopyStoppedWhileSavingHoldsNoWriteUpAndLosesNothing) {
     EXPECT_EQ(Read("Game", "Kept"), "yes");
     // Another copy takes the lock for an update and is stopped there (Ctrl+Z, a debugger).
     QProcess holder;
-    holder.start(QStringLiteral(PELLAMY_INI_WRITER), network ? QStringList{"network", Path, "hold"}
-                                                                : QStringList{Path, "hold"});
-    QByteArray said;
-    while (!said.contains("held") && holder.waitForReadyRead(30000)) said += holder.readAllStandardOutput();
-    ASSERT_TRUE(said.contains("held")) << holder.readAllStandardError().toStdString();
+    StartHolder(holder, Path, network);
     const pid_t pid = pid_t(holder.processId());
     ASSERT_EQ(kill(pid, SIGSTOP), 0);
     const std::unique_ptr<void, std::function<void(void*)>> resume(&holder, [pid](void*) { kill(pid, SIGCONT); });
@@ -582,23 +639,14 @@ TEST_F(IniFileTest, ACopyStoppedWhileSavingHoldsNoWriteUpAndLosesNothing) {
 
     if (!network) {
       // Closing with the holder still stopped gives up after a while and says what was not saved.
-      const QString log = Dir.File("stderr.txt");
-      std::fflush(stderr);
-      const int savedErr = dup(STDERR_FILENO);
-      const int logFile = open(QFile::encodeName(log).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      ASSERT_GE(logFile, 0);
-      dup2(logFile, STDERR_FILENO);
-      close(logFile);
+      const TCaughtStderr caught(Dir.File("stderr.txt"));
       const auto flushStart = Clock::now();
       const bool flushed = FlushPrivateProfiles();
       const auto flushTime = Clock::now() - flushStart;
-      std::fflush(stderr);
-      dup2(savedErr, STDERR_FILENO);
-      close(savedErr);
       EXPECT_FALSE(flushed);
       EXPECT_GT(flushTime, std::chrono::seconds(4));
       EXPECT_LT(flushTime, std::chrono::seconds(10));
-      const QByteArray message = ReadFileBytes(log);
+      const QByteArray message = caught.Text();
       EXPECT_TRUE(message.contains(QFile::encodeName(Path)) && message.contains("[Game]")) << message.toStdString();
       EXPECT_EQ(message.count('\n'), 1) << message.toStdString();
     }
@@ -611,6 +659,94 @@ TEST_F(IniFileTest, ACopyStoppedWhileSavingHoldsNoWriteUpAndLosesNothing) {
     EXPECT_TRUE(Write("Game", "C", "3"));
     EXPECT_EQ(Disk(), "[Game]\r\nCount=20\r\nKept=yes\r\nA=1\r\nB=2\r\nC=3\r\n[Holder]\r\nKey=1\r\n");
     EXPECT_TRUE(FlushPrivateProfiles());
+  }
+}
+
+TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheStoredSettings) {
+  // A share that refuses reads while another copy holds the lock, and a copy that has
+  // never read the file: its first read waits for the file rather than taking defaults.
+  const PellamyTest::TWatchdog watchdog("a first read under another copy's lock", std::chrono::seconds(60));
+  const PellamyTest::TNetworkMount mount;
+  const QByteArray stored = "[Preferences]\r\nCardSize=0\r\nShowTips=0\r\n[Stats]\r\nPlayed=7\r\n";
+  WriteFileBytes(Path, stored);
+  const TCaughtStderr caught(Dir.File("stderr.txt"));
+  using Clock = std::chrono::steady_clock;
+  {
+    QProcess holder;
+    StartHolder(holder, Path, true, 1500);
+    EXPECT_EQ(Read("Preferences", "CardSize"), "0");
+    EXPECT_EQ(Read("Preferences", "ShowTips"), "0");
+    ASSERT_TRUE(holder.waitForFinished(30000));
+  }
+  EXPECT_EQ(caught.Text(), "");
+
+  // A copy that never lets go (stopped): defaults, said once, and what this copy writes
+  // from them never lands over the stored values; what the file lacks is added, and
+  // counters count on the file as it is.
+  const QString path = Dir.File("Stuck.ini");
+  WriteFileBytes(path, stored);
+  QProcess holder;
+  StartHolder(holder, path, true);
+  const pid_t pid = pid_t(holder.processId());
+  ASSERT_EQ(kill(pid, SIGSTOP), 0);
+  const std::unique_ptr<void, std::function<void(void*)>> resume(&holder, [pid](void*) { kill(pid, SIGCONT); });
+  EXPECT_EQ(GetPrivateProfileString("Preferences", "CardSize", "2", path), "2");
+  const auto start = Clock::now();
+  EXPECT_EQ(GetPrivateProfileString("Preferences", "ShowTips", "1", path), "1");
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+  EXPECT_TRUE(WritePrivateProfileString("Preferences", "CardSize", "2", path));
+  EXPECT_TRUE(WritePrivateProfileString("Preferences", "TipIndex", "1", path));
+  EXPECT_TRUE(WritePrivateProfileString("Stats", "Played", std::nullopt, path));
+  EXPECT_TRUE(UpdatePrivateProfile(path, [](TIniEdit& ini) {
+    ini.WriteString("Stats", "Played", QString::number(ini.ReadString("Stats", "Played", "0").toInt() + 1));
+  }));
+  // This copy sees its own writes, before it ever read the file.
+  EXPECT_EQ(GetPrivateProfileString("Preferences", "CardSize", "<def>", path), "2");
+  EXPECT_EQ(GetPrivateProfileString("Preferences", "TipIndex", "<def>", path), "1");
+  EXPECT_EQ(ReadFileBytes(path), stored);
+  const QByteArray said = caught.Text();
+  EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+  EXPECT_TRUE(said.contains(QFile::encodeName(path))) << said.toStdString();
+
+  ASSERT_EQ(kill(pid, SIGCONT), 0);
+  holder.write("\n");
+  ASSERT_TRUE(holder.waitForFinished(30000));
+  EXPECT_TRUE(FlushPrivateProfiles());
+  EXPECT_EQ(ReadFileBytes(path),
+            "[Preferences]\r\nCardSize=0\r\nShowTips=0\r\nTipIndex=1\r\n[Stats]\r\nPlayed=8\r\n[Holder]\r\nKey=1\r\n");
+}
+
+TEST_F(IniFileTest, AFileReplacedByAnotherProgramUnderTheLockKeepsEveryWriteReportedSaved) {
+  // While one copy holds the lock inside a change, an editor saves the file by rename, or
+  // the file is removed; another copy then locks the new file and saves at once. The first
+  // copy's change is made again on the file now there, so nothing is renamed over.
+  const PellamyTest::TWatchdog watchdog("a file replaced under the lock", std::chrono::seconds(60));
+  for (const bool network : {false, true}) {
+    for (const bool removed : {false, true}) {
+      SCOPED_TRACE(std::string(network ? "on a network mount, " : "on a local disk, ") +
+                   (removed ? "removed" : "replaced by an editor"));
+      std::optional<PellamyTest::TNetworkMount> mount;
+      if (network) mount.emplace();
+      WriteFileBytes(Path, "[Old]\r\nKey=old\r\n");
+      QProcess holder;
+      StartHolder(holder, Path, network);
+      if (removed) {
+        ASSERT_TRUE(QFile::remove(Path));
+      } else {
+        WriteFileBytes(Dir.File("edited.tmp"), "[Edited]\r\nBy=editor\r\n");
+        ASSERT_EQ(rename(QFile::encodeName(Dir.File("edited.tmp")).constData(), QFile::encodeName(Path).constData()), 0);
+      }
+      ASSERT_TRUE(RunWriter(network ? QStringList{"network", Path, "set", "Other", "Copy", "B"}
+                                    : QStringList{Path, "set", "Other", "Copy", "B"}));
+      // Once for the change it was making, once for the file now there.
+      holder.write("\n\n");
+      holder.closeWriteChannel();
+      ASSERT_TRUE(holder.waitForFinished(30000));
+      EXPECT_EQ(holder.exitCode(), 0);
+      EXPECT_EQ(Disk(), std::string(removed ? "" : "[Edited]\r\nBy=editor\r\n") +
+                            "[Other]\r\nCopy=B\r\n[Holder]\r\nKey=1\r\n");
+      EXPECT_TRUE(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden).filter("pellamy-save").isEmpty());
+    }
   }
 }
 

@@ -11,16 +11,21 @@
 //                                                   counter [Stats] Played read and written
 //                                                   back plus one in one update, as a game
 //                                                   records a play; each key of its own must
-//                                                   read back at once
-//   IniWriter <file> hold                           an update of [Holder] Key that, with the
+//                                                   read back at once, and the first read,
+//                                                   made before any write, must find the
+//                                                   file's sections (never an empty file)
+//   IniWriter <file> hold [ms]                      an update of [Holder] Key that, with the
 //                                                   settings lock held, prints "held" and
-//                                                   waits for a line on its input
+//                                                   waits for a line on its input (or ms
+//                                                   milliseconds)
 
 #include <QString>
+#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include <grp.h>
 #include <unistd.h>
@@ -56,6 +61,8 @@ int main(int argc, char** argv) {
     const int count = QString::fromLatin1(argv[4]).toInt();
     const QString section = QStringLiteral("Copy") + copy;
     int failed = 0;
+    // Started beside the other copy, this read may meet its lock before this copy ever read the file.
+    if (TIniFile(file).ReadSections().isEmpty()) ++failed;
     for (int i = 0; i < count; ++i) {
       const QString key = QStringLiteral("Key%1").arg(i);
       const QString value = QStringLiteral("value %1 of copy %2").arg(i).arg(copy);
@@ -72,13 +79,17 @@ int main(int argc, char** argv) {
     if (failed) std::fprintf(stderr, "%d writes failed\n", failed);
     return failed ? 1 : 0;
   }
-  if (command == QLatin1String("hold") && argc == 3) {
-    const bool written = UpdatePrivateProfile(file, [](TIniEdit& ini) {
+  if (command == QLatin1String("hold") && (argc == 3 || argc == 4)) {
+    const int ms = argc == 4 ? QString::fromLatin1(argv[3]).toInt() : -1;
+    const bool written = UpdatePrivateProfile(file, [ms](TIniEdit& ini) {
       ini.WriteString(QStringLiteral("Holder"), QStringLiteral("Key"), QStringLiteral("1"));
       std::printf("held\n");
       std::fflush(stdout);
       std::string line;
-      std::getline(std::cin, line);
+      if (ms >= 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+      else
+        std::getline(std::cin, line);
     });
     return written ? 0 : 1;
   }
