@@ -222,21 +222,30 @@ protected:
 
   // The step a column's face-up cards keep when its top card may run past the view by
   // all but its index and upper part (47, 62 or 104 pixels), never below the face-down
-  // step: the least a squeezed fan may show of each covered card.
-  static int ReservedStep(const TCardPileView* view, int up, int down) {
+  // step: the least a squeezed fan of the given offset may show of each covered card.
+  static int ReservedStep(const TCardPileView* view, float offset, int up, int down) {
     const int dY = TCardPileView::FaceDownStep();
     const QSize card = TCardPileView::CardSize();
     const int downSteps = up > 0 ? down : std::max(0, down - 1);
-    if (up < 2 || card.height() + (up - 1) * view->YOffset + downSteps * dY <= view->height())
-      return int(view->YOffset);
+    if (up < 2 || card.height() + (up - 1) * offset + downSteps * dY <= view->height()) return int(offset);
     const int avail = view->height() - TCardPileView::TopCardReserve() - downSteps * dY;
     if (avail < 1) return dY;
-    return std::clamp(avail / (up - 1), dY, std::max(dY, int(view->YOffset)));
+    return std::clamp(avail / (up - 1), dY, std::max(dY, int(offset)));
+  }
+
+  // The options' card spacing for the current card size.
+  static int ChosenSpacing() {
+    const int size = TCard::GetCardSize();
+    return size == CS_SMALL ? PreferencesDlg->FSmallCardSpacing
+           : size == CS_HUGE ? PreferencesDlg->FHugeCardSpacing
+                             : PreferencesDlg->FCardSpacing;
   }
 
   // In a squeezed fan (at the minimum size, or thirteen cards a column) a card keeps its
-  // whole width inside its view and the window, and a column stays readable: each covered face-up card shows its corner index or the
-  // reserved step when that is less, and the top card's index is above the status bar.
+  // whole width inside its view and the window, and a column stays readable: each covered
+  // face-up card shows its corner index or the reserved step when that is less, and the
+  // top card's index is above the status bar. A tableau column is judged by the options'
+  // card spacing, so a game that narrows its own fan cannot pass on the narrower step.
   void CheckSqueezedView(TCardPileView* view) {
     const int statusTop = FForm->GameStatusBar->isVisible() ? FForm->GameStatusBar->geometry().top()
                                                             : FForm->height();
@@ -245,7 +254,10 @@ protected:
     const int count = view->FCards->Count();
     int up = 0;
     for (const TCard* c : view->FCards->FList) up += c && c->FFaceUp;
-    const int least = std::min(index, ReservedStep(view, up, count - up));
+    const auto& tableau = FForm->FTableau;
+    const bool column = view->YOffset > 0 && std::find(tableau.begin(), tableau.end(), view) != tableau.end();
+    const float chosen = column ? float(ChosenSpacing()) : view->YOffset;
+    const int least = std::min(index, ReservedStep(view, chosen, up, count - up));
     for (int i = 0; i < count; ++i) {
       const TCard* c = view->FCards->FList[std::size_t(i)];
       if (!c) continue;

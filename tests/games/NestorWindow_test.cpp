@@ -136,16 +136,22 @@ TEST_F(TNestorWindow, EachSizeLaysItsColumnsAndDiscardPileByTheWindowHeightAndTh
     int Size;
     QSize Client, Minimum;
     int ColumnExtra, DiscardExtra, Base, Bar;
+    int Step;  // of the dealt columns: the options' spacing, six whole cards in a column
     const char* Section;
     const char* Shot;
   };
   const TCase cases[] = {
-      {CS_SMALL, {593, 448}, {593, 400}, 224, 344, 448, 22, "sNestor", "nestor-small"},
-      {CS_LARGE, {725, 604}, {725, 500}, 320, 470, 604, 26, "Nestor", "nestor-large"},
-      {CS_HUGE, {1049, 839}, {1000, 740}, 429, 643, 839, 36, "hNestor", "nestor-huge"}};
+      {CS_SMALL, {593, 448}, {593, 400}, 227, 344, 448, 22, 22, "sNestor", "nestor-small"},
+      {CS_LARGE, {725, 604}, {725, 500}, 320, 470, 604, 26, 28, "Nestor", "nestor-large"},
+      {CS_HUGE, {1049, 839}, {1000, 740}, 434, 643, 839, 36, 42, "hNestor", "nestor-huge"}};
   for (const TCase& c : cases) {
     Open(Nestor, 1, c.Size);
     EXPECT_EQ(FForm->size(), c.Client) << c.Shot;  // never below the minimum
+    FForm->grab();
+    for (int i = 1; i <= 8; ++i) {
+      EXPECT_EQ(Tableau(i)->FYStep, c.Step) << c.Shot << " column " << i;
+      EXPECT_EQ(Tableau(i)->FCards->CardAt(TopOfPile)->FY, 5 * c.Step) << c.Shot << " column " << i;
+    }
     EXPECT_EQ(FForm->WMGetMinMaxInfo(), QSize(c.Minimum.width() + 2 * Metrics::FrameWidth, c.Minimum.height()));
     EXPECT_EQ(FForm->FormPlacement1->IniSection(), c.Section);
     Drag(Tableau(1), TopPoint(Tableau(1)), Tableau(2), TopPoint(Tableau(2)));

@@ -9,13 +9,14 @@ namespace NestorLayouts {
 
 // FormResize: with s the status bar's height while it shows (else 0), each column's height
 // is ClientHeight + ColumnExtra - (Base + s) and the discard pile's top is
-// ClientHeight + DiscardExtra - (Base + s).
+// ClientHeight + DiscardExtra - (Base + s). At the design size a column holds six whole
+// cards at the default spacing (22, 28 or 42 pixels), a little above the discard pile.
 struct TNestorMetrics {
   int ColumnExtra, DiscardExtra, Base;
 };
-inline constexpr TNestorMetrics SmallMetrics{224, 344, 448};
+inline constexpr TNestorMetrics SmallMetrics{227, 344, 448};
 inline constexpr TNestorMetrics LargeMetrics{320, 470, 604};
-inline constexpr TNestorMetrics HugeMetrics{429, 643, 839};
+inline constexpr TNestorMetrics HugeMetrics{434, 643, 839};
 
 // Columns and reserve piles take their cards out by hand (the pair goes to the discard
 // pile, not onto the target).
@@ -59,14 +60,14 @@ inline constexpr TFormLayout Large{.CardSize = 1, .ClientWidth = 723, .ClientHei
 
 // Small cards, 61 x 95.
 inline constexpr TComponentLayout SmallComponents[] = {
-    {"TableauPileView1", Pile, 12, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView2", Pile, 84, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView3", Pile, 156, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView4", Pile, 228, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView5", Pile, 300, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView6", Pile, 372, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView7", Pile, 444, 108, 61, 202, Top, ColumnProps, PileEvents},
-    {"TableauPileView8", Pile, 516, 108, 61, 202, Top, ColumnProps, PileEvents},
+    {"TableauPileView1", Pile, 12, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView2", Pile, 84, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView3", Pile, 156, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView4", Pile, 228, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView5", Pile, 300, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView6", Pile, 372, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView7", Pile, 444, 108, 61, 205, Top, ColumnProps, PileEvents},
+    {"TableauPileView8", Pile, 516, 108, 61, 205, Top, ColumnProps, PileEvents},
     {"PlayPileView1", Pile, 156, 6, 61, 95, Top, ReserveProps, PileEvents},
     {"PlayPileView2", Pile, 228, 6, 61, 95, Top, ReserveProps, PileEvents},
     {"PlayPileView3", Pile, 300, 6, 61, 95, Top, ReserveProps, PileEvents},
@@ -81,14 +82,14 @@ inline constexpr TFormLayout Small{.CardSize = 0, .ClientWidth = 591, .ClientHei
 
 // Huge cards, 120 x 188.
 inline constexpr TComponentLayout HugeComponents[] = {
-    {"TableauPileView1", Pile, 14, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView2", Pile, 142, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView3", Pile, 270, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView4", Pile, 398, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView5", Pile, 526, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView6", Pile, 654, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView7", Pile, 782, 204, 120, 393, Top, ColumnProps, PileEvents},
-    {"TableauPileView8", Pile, 910, 204, 120, 393, Top, ColumnProps, PileEvents},
+    {"TableauPileView1", Pile, 14, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView2", Pile, 142, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView3", Pile, 270, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView4", Pile, 398, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView5", Pile, 526, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView6", Pile, 654, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView7", Pile, 782, 204, 120, 398, Top, ColumnProps, PileEvents},
+    {"TableauPileView8", Pile, 910, 204, 120, 398, Top, ColumnProps, PileEvents},
     {"PlayPileView1", Pile, 270, 8, 120, 188, Top, ReserveProps, PileEvents},
     {"PlayPileView2", Pile, 398, 8, 120, 188, Top, ReserveProps, PileEvents},
     {"PlayPileView3", Pile, 526, 8, 120, 188, Top, ReserveProps, PileEvents},

@@ -152,6 +152,8 @@ bool TNestorForm::RedoGameStep() {
 
 // ---- layout --------------------------------------------------------------------------------
 
+// The columns follow the window's height; their fans are squeezed, like every game's, when
+// the views paint.
 void TNestorForm::FormResize(QObject*) {
   if (FTableau.empty() || !FDiscardView) return;
   const int s = FShowStatusBar ? FLayout.StatusBarHeight : 0;
@@ -159,20 +161,6 @@ void TNestorForm::FormResize(QObject*) {
   for (TCardPileView* column : FTableau)
     column->resize(column->width(), std::max(0, height() + FMetrics.ColumnExtra - base));
   FDiscardView->move(FDiscardView->x(), height() + FMetrics.DiscardExtra - base);
-  FitColumnFans();
-}
-
-void TNestorForm::ApplySpacing() {
-  TGameForm::ApplySpacing();
-  FitColumnFans();
-}
-
-// At the window's smallest height the six cards of a column fan closer than a face-down
-// step rather than run out of their column.
-void TNestorForm::FitColumnFans() {
-  for (TCardPileView* column : FTableau)
-    column->YOffset = static_cast<float>(FormBuilder::FittedFanStep(
-        TableauSpacing(), column->height(), TCardPileView::CardSize().height(), NestorRules::Passes, 1));
 }
 
 // ---- card-size variants --------------------------------------------------------------------

@@ -37,9 +37,6 @@ public:
                      int Y) override;
   void TableauPileView1EndDrag(QObject* Sender, QObject* Target, int X, int Y) override;
   void FormResize(QObject* Sender) override;
-  // The columns fan with the tableau's spacing, closer where six cards would not fit.
-  void ApplySpacing() override;
-  void FitColumnFans();
 
 protected:
   TNestorForm(const TFormLayout& layout, const NestorLayouts::TNestorMetrics& metrics, QWidget* owner);
