@@ -8,10 +8,14 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -80,14 +84,44 @@ volatile std::sig_atomic_t EndRequested = 0;
 bool Ending = false;
 bool InMainLoop = false;
 
+// Before it ends at once, the second Ctrl+C names the settings kept back behind another
+// copy's lock, as the ending's flush would have. The main thread may be waiting for that
+// very lock, and the handler may do next to nothing, so a thread of its own does it,
+// woken through a pipe. A third Ctrl+C, or a second gone by, ends the program anyway.
+int EndNowPipe[2] = {-1, -1};
+volatile std::sig_atomic_t EndNowRequested = 0;
+
+void EndAsByCtrlC(int) {
+  ::signal(SIGINT, SIG_DFL);
+  ::raise(SIGINT);
+}
+
+void ReportUnsavedThenEnd() {
+  char byte = 0;
+  ssize_t got = 0;
+  while ((got = ::read(EndNowPipe[0], &byte, 1)) < 0 && errno == EINTR) {
+  }
+  if (got != 1) return;
+  // Saves what it can without waiting and prints one line for each file it cannot.
+  FlushPrivateProfiles(std::chrono::milliseconds(0));
+  EndAsByCtrlC(SIGINT);
+}
+
 void OnSignal(int signal) {
+  const int savedErrno = errno;
   if (signal == SIGINT && EndRequested) {
-    ::signal(SIGINT, SIG_DFL);
-    ::raise(SIGINT);
+    const char byte = 1;
+    if (EndNowRequested || EndNowPipe[1] < 0 || ::write(EndNowPipe[1], &byte, 1) != 1) {
+      EndAsByCtrlC(SIGINT);
+    } else {
+      EndNowRequested = 1;
+      ::signal(SIGALRM, EndAsByCtrlC);
+      ::alarm(1);
+    }
+    errno = savedErrno;
     return;
   }
   EndRequested = 1;
-  const int savedErrno = errno;
   const char byte = char(signal);
   // Nothing to do when the pipe is full: a byte already waits to be read.
   [[maybe_unused]] const ssize_t written = ::write(SignalPipe[1], &byte, 1);
@@ -96,6 +130,15 @@ void OnSignal(int signal) {
 
 void CatchEndingSignals() {
   if (::pipe2(SignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+  if (::pipe2(EndNowPipe, O_CLOEXEC) == 0) {
+    try {
+      std::thread(ReportUnsavedThenEnd).detach();
+    } catch (const std::system_error&) {
+      ::close(EndNowPipe[0]);
+      ::close(EndNowPipe[1]);
+      EndNowPipe[0] = EndNowPipe[1] = -1;
+    }
+  }
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
@@ -149,7 +192,11 @@ void CloseWhenOutermost() {
     QTimer::singleShot(20, CloseWhenOutermost);
     return;
   }
-  if (outermost) CloseAsQuitDoes();
+  if (outermost)
+    CloseAsQuitDoes();
+  else
+    std::fputs("Pellamy!: an open dialog did not return within 3 s of the signal; closing the windows without it\n",
+               stderr);
   QCoreApplication::exit(0);
 }
 

@@ -69,12 +69,18 @@ TEST_F(TFlowerGarden, AReserveCardFromTheMiddlePlaysAndItsUndoPutsItBackInPlace)
   Drag(Reserve(), CardPoint(Reserve(), 3), FForm.data(), QPoint(640, 300));
   EXPECT_EQ(Text(Reserve()), "TC 9S 8D 3H 6S JH 4D 4C QD 2D AS JD QS TH");
   // A window closed during a drag (the program ended from outside) takes the lifted card
-  // home before it frees the cards: nothing reads a freed card (under a memory checker).
+  // home before it frees the cards: afterwards no view drags and no pile holds a card.
+  // A drag left running would put the freed card back into the reserve as the window
+  // hides, where the view reads it again.
   FMouseOwner = Reserve();
   QTest::mousePress(Reserve(), Qt::LeftButton, {}, CardPoint(Reserve(), 3));
   QTest::mouseMove(Reserve(), CardPoint(Reserve(), 3) + QPoint(12, 12));
   ASSERT_TRUE(Reserve()->Dragging());
   FForm->close();
+  for (TCardPileView* view : FForm->findChildren<TCardPileView*>()) {
+    EXPECT_FALSE(view->Dragging()) << view->objectName().toStdString();
+    EXPECT_EQ(view->FCards->Count(), 0) << view->objectName().toStdString();
+  }
 }
 
 TEST_F(TFlowerGarden, CtrlClickSendsAReserveAceHomeAndLeavesACardThatFitsNowhere) {
