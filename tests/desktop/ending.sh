@@ -11,11 +11,16 @@
 # status 0, the deal counted and every window's place stored. It ends by answering what is
 # open, at once: not by its fallback, which leaves every event loop 3 s after the signal.
 #
+# Last, a start on a share that refuses reads while another copy holds the lock (SMB), the
+# other copy holding it 3 s: start-up waits for the file and the player's settings hold.
+#
 #   ending.sh <pellamy executable> <settings writer of the platform tests (IniWriter)>
+#             <library of the share's read rule, to preload>
 set -uo pipefail
 
 APP=${1:?usage: ending.sh <pellamy executable> <IniWriter>}
-WRITER=${2:?usage: ending.sh <pellamy executable> <IniWriter>}
+WRITER=${2:?usage: ending.sh <pellamy executable> <IniWriter> <share rules>}
+SHARE=${3:?usage: ending.sh <pellamy executable> <IniWriter> <share rules>}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pellamy-ending.XXXXXX")
 PIDS=()
 
@@ -33,6 +38,7 @@ for tool in Xvfb openbox xdotool xprop; do
 done
 [ -x "$APP" ] || fail "no program at $APP"
 [ -x "$WRITER" ] || fail "no settings writer at $WRITER"
+[ -f "$SHARE" ] || fail "no share rules library at $SHARE"
 
 wait_for() {  # wait_for <what> <command...>: retries for up to 10 s
   local what=$1; shift
@@ -193,8 +199,50 @@ in_state() {
   return 0
 }
 
+# on_share: the player turned the tip of the day off and chose small cards; the program
+# starts while another copy holds the lock for 3 s, every process under the share's rule.
+on_share() {
+  local name=share dir="$WORK/share"
+  local ini="$dir/config/Orrindale/Pellamy.ini"
+  mkdir -p "$(dirname "$ini")"
+  printf '[Preferences]\r\nShowTips=0\r\nCardSize=0\r\nRestoreLastGame=0\r\n' >"$ini"
+  x_start "$dir" 1280x1024
+  mkfifo "$dir/go"
+  LD_PRELOAD="$SHARE" "$WRITER" "$ini" hold <"$dir/go" >"$dir/holder.log" 2>&1 &
+  local holder=$!
+  PIDS+=("$holder")
+  exec 4>"$dir/go"
+  wait_for "the other copy to hold the lock" grep -q held "$dir/holder.log"
+  XDG_CONFIG_HOME="$dir/config" LD_PRELOAD="$SHARE" QT_QPA_PLATFORM=xcb "$APP" >"$dir/app.log" 2>&1 &
+  local app=$!
+  PIDS+=("$app")
+  sleep 3
+  echo >&4
+  exec 4>&-
+  wait "$holder" || fail "$name: the other copy could not write: $(cat "$dir/holder.log")"
+  wait_for "the main window" xdotool search --onlyvisible --name '^Pellamy!$'
+  sleep 1
+  xdotool search --onlyvisible --name '^Pellamy! Tips$' >/dev/null &&
+    fail "$name: the tip of the day shows, though the player turned it off"
+  kill -TERM "$app"
+  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
+  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
+  wait "$app"
+  local status=$?
+  x_stop
+  note "$name: status $status: $(tr -d '\r' <"$ini" | tr '\n' ' ')"
+  [ "$status" = 0 ] || fail "$name: ended with status $status: $(cat "$dir/app.log")"
+  # The read waited for the file: it never gave up and went on with defaults.
+  grep -q "stays locked" "$dir/app.log" && fail "$name: start-up took defaults: $(cat "$dir/app.log")"
+  for k in ShowTips CardSize RestoreLastGame; do
+    [ "$(key "$ini" Preferences "$k")" = 0 ] || fail "$name: the player's $k was replaced: $(tr -d '\r' <"$ini")"
+  done
+  [ "$(key "$ini" Holder Key)" = 1 ] || fail "$name: the other copy's write is lost"
+}
+
 run sigterm term
 run ctrl-c-twice int2
 run xloss xloss
 for state in newgame restart options statistics selectgame closequestion menu drag; do in_state "$state" "$state"; done
+on_share
 echo "PASS"

@@ -6,13 +6,12 @@
 //   any process, fail with EACCES.
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include "ShareRules.h"
 #include "platform/IniSave.h"
 
 namespace PellamyTest {
@@ -26,30 +25,8 @@ inline int NetworkLock(int handle, int operation) {
   return ::flock(handle, operation);
 }
 
-// The descriptor itself holds an exclusive lock: the kernel lists it with the descriptor.
-inline bool HoldsExclusiveLock(int handle) {
-  char name[64];
-  std::snprintf(name, sizeof name, "/proc/self/fdinfo/%d", handle);
-  FILE* info = std::fopen(name, "re");
-  if (!info) return false;
-  char line[512];
-  bool held = false;
-  while (std::fgets(line, sizeof line, info))
-    held = held || (std::strncmp(line, "lock:", 5) == 0 && std::strstr(line, "FLOCK") && std::strstr(line, "WRITE"));
-  std::fclose(info);
-  return held;
-}
-
 inline ssize_t NetworkReadAt(int handle, void* buffer, size_t size, off_t offset) {
-  // A shared lock is refused exactly while another descriptor holds the exclusive one.
-  if (!HoldsExclusiveLock(handle)) {
-    if (::flock(handle, LOCK_SH | LOCK_NB) != 0) {
-      errno = EACCES;
-      return -1;
-    }
-    ::flock(handle, LOCK_UN);
-  }
-  return ::pread(handle, buffer, size, offset);
+  return ShareReadAt(::pread, handle, buffer, size, offset);
 }
 
 // The rules in force for the life of the object.
