@@ -18,6 +18,12 @@ int DesktopWidth() { return DesktopSize().width(); }
 
 void SetDesktopSizeOverride(QSize size) { Override = size; }
 
+QSize WorkAreaSize(const QScreen* screen) {
+  if (Override.isValid()) return Override;
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+}
+
 QFont ArialFont(int pixelSize, bool bold) {
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPixelSize(pixelSize);

@@ -55,16 +55,25 @@ QString SizeWarningText(int kind) {
   }
 }
 
-// A window whose minimum is taller than the free desktop cannot show its bottom row and
-// status bar; the warning names the height, in the words of the width warnings.
+// A window whose minimum does not fit the free desktop cannot show its right-hand piles
+// or its bottom row and status bar; the warning names what it needs, in the words of the
+// width warnings.
+QString WidthWarningText(int cardSize, int width) {
+  return QStringLiteral(" requires at least %1 pixel wide desktop area ").arg(width) + WarningAdvice(cardSize);
+}
+
 QString HeightWarningText(int cardSize, int height) {
   return QStringLiteral(" requires at least %1 pixel high desktop area ").arg(height) + WarningAdvice(cardSize);
 }
 
-// The height of the screen's work area (without panels) that a window may take.
-int WorkAreaHeight(const QWidget* near) {
-  const QScreen* screen = near && near->screen() ? near->screen() : QGuiApplication::primaryScreen();
-  return screen ? screen->availableGeometry().height() : Metrics::DesktopSize().height();
+// The frame the window manager will give this very window. The main window's frame will
+// not do: it is not resizable, and window managers draw resize handles on a resizable
+// window only (openbox's bottom edge is 4 pixels thicker then). The game window is not
+// shown yet, so its native window is made now and the window manager asked for the frame
+// to come (offscreen, the platform's own margins).
+QMargins GameWindowFrame(QWidget* window) {
+  window->winId();
+  return WindowFrame::Extents(window);
 }
 
 // Bits per pixel of the display, -1 when it has no palette (any true-colour display).
@@ -130,15 +139,15 @@ void TPellamyForm::GameSelectListBoxClick() {
     } else {
       SetGameCardSize(cardSize);
       if (QWidget* window = GameWindows::Create(index, cardSize)) {
-        // The game window gets the frame the main window has.
-        const QMargins frame = WindowFrame::Extents(this);
-        const int needs = window->minimumHeight() + frame.top() + frame.bottom();
-        if (needs > WorkAreaHeight(this)) {
+        const QSize needs = window->minimumSize().grownBy(GameWindowFrame(window));
+        const QSize area = Metrics::WorkAreaSize(screen());
+        if (needs.width() > area.width() || needs.height() > area.height()) {
           // Never shown, so it stores nothing as it goes. Deleted here rather than by a
           // flush of every pending deletion, which could free a window whose handler runs.
           window->close();
           delete window;
-          ShowSizeWarningText(HeightWarningText(cardSize, needs));
+          ShowSizeWarningText(needs.width() > area.width() ? WidthWarningText(cardSize, needs.width())
+                                                           : HeightWarningText(cardSize, needs.height()));
         } else {
           window->show();
         }

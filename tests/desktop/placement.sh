@@ -2,7 +2,7 @@
 # Window placement, minimize/restore and the tray icon under a real X server and window
 # manager (Xvfb with openbox), driven with wmctrl and xdotool.
 #
-#   placement.sh <path of the pellamy executable>
+#   placement.sh <path of the pellamy executable> <path of shell_GameLaunch_test>
 #
 # Runs the program several times with a fresh settings folder and checks that windows
 # come back exactly where they were left (frame for frame, also after a maximized run),
@@ -10,10 +10,12 @@
 # minimized comes back normal, and that "Minimize to Tray" puts a visible icon into an
 # XEmbed tray (trayer) whose double click brings the windows back. On smaller screens,
 # huge-card windows opened for the first time come up with their frames on the screen,
-# and one whose minimum is taller than the work area is refused with the size warning.
+# and one whose minimum and frame are taller or wider than the work area is refused with
+# the size warning.
 set -uo pipefail
 
-APP=${1:?usage: placement.sh <pellamy executable>}
+APP=${1:?usage: placement.sh <pellamy executable> <launch test executable>}
+LAUNCH_TEST=${2:?usage: placement.sh <pellamy executable> <launch test executable>}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pellamy-desktop.XXXXXX")
 PIDS=()
 APP_PID=""
@@ -32,6 +34,7 @@ for tool in Xvfb openbox xdotool wmctrl trayer xwininfo xprop import convert; do
   command -v "$tool" >/dev/null || fail "'$tool' is not installed (run scripts/install-deps.sh)"
 done
 [ -x "$APP" ] || fail "no program at $APP"
+[ -x "$LAUNCH_TEST" ] || fail "no launch test at $LAUNCH_TEST"
 
 # ---- X server on a free display (Xvfb picks it), then the window manager -------------
 source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
@@ -338,14 +341,45 @@ quit_app
 # Windows larger than the screen, opened for the first time, come up with the whole frame
 # on it. Huge Pyramid's minimum window is taller than a 1366x768 screen's work area: it is
 # refused with the screen-size warning and stores nothing; huge Klondike opens.
-open_fresh() {  # open_fresh <game name> <list index>: a fresh settings folder, huge cards
-  export XDG_CONFIG_HOME="$WORK/config-$1"
+open_fresh() {  # open_fresh <game name> <list index> [card size]: a fresh settings folder
+  local size=${3:-2}  # huge cards unless told
+  export XDG_CONFIG_HOME="$WORK/config-$1-$size"
   INI="$XDG_CONFIG_HOME/Orrindale/Pellamy.ini"
   mkdir -p "$(dirname "$INI")"
-  printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=%s\r\nCardSize=2\r\nDisableSound=1\r\n' "$2" >"$INI"
+  printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=%s\r\nCardSize=%s\r\nDisableSound=1\r\n' "$2" "$size" >"$INI"
   GAME_NAME=$1
 }
+dialog_shown() {  # the screen-size warning: a dialog of the program
+  local w
+  for w in $(xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q DIALOG && WARNING=$w && return 0
+  done
+  return 1
+}
+dismiss_warning() {  # a click on the warning's OK button; MAIN is the main window again
+  xdotool windowactivate --sync "$WARNING" mousemove --window "$WARNING" 116 278 click 1
+  wait_for "the warning to close" bash -c "! xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null |
+    xargs -r -I{} xprop -id {} _NET_WM_WINDOW_TYPE | grep -q DIALOG"
+  MAIN=$(visible '^Pellamy!$')
+}
+# The program started with the fresh settings of open_fresh shows the screen-size warning
+# instead of the game window, and the game stores nothing (its placement section is also
+# its settings section with large cards).
+expect_refused() {  # expect_refused <what> <settings section> [screenshot name]
+  "$APP" >>"$WORK/app.log" 2>&1 &
+  APP_PID=$!
+  wait_for "the screen-size warning for $1" dialog_shown
+  [ -n "${3:-}" ] && [ -n "${PELLAMY_SHOTS:-}" ] && import -window root "$PELLAMY_SHOTS/$3.png"
+  [ -z "$(visible "^$GAME_NAME")" ] || fail "$1 opened on a ${SCREEN} screen"
+  note "$1 refused on $SCREEN with the screen-size warning"
+  dismiss_warning
+  [ -z "$(visible "^$GAME_NAME")" ] || fail "$1 opened after its warning"
+  quit_app
+  grep -qi "^\[$2\]" "$INI" && fail "the refused $1 window stored something: $(cat "$INI")"
+  return 0
+}
 start_screen 1366x768
+SCREEN=1366x768
 open_fresh "Double Yukon" 8
 start_app
 RECT=$(frame_rect "$GAME")
@@ -359,28 +393,10 @@ RECT=$(frame_rect "$GAME")
 note "run 7: huge Klondike on 1366x768: frame $RECT"
 inside_workarea "huge Klondike window" "$RECT" "run 7"
 quit_app
-
 open_fresh Pyramid 20
-dialog_shown() {  # the screen-size warning: a dialog of the program
-  local w
-  for w in $(xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q DIALOG && WARNING=$w && return 0
-  done
-  return 1
-}
-"$APP" >>"$WORK/app.log" 2>&1 &
-APP_PID=$!
-wait_for "the screen-size warning for huge Pyramid" dialog_shown
-[ -n "${PELLAMY_SHOTS:-}" ] && import -window root "$PELLAMY_SHOTS/pyramid-refused.png"
-[ -z "$(visible '^Pyramid')" ] || fail "run 7: huge Pyramid opened on a 1366x768 screen"
-note "run 7: huge Pyramid refused on 1366x768 with the screen-size warning"
-xdotool windowactivate --sync "$WARNING" key Return
-wait_for "the main window" bash -c "xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null | grep -q ."
-MAIN=$(visible '^Pellamy!$')
-[ -z "$(visible '^Pyramid')" ] || fail "run 7: huge Pyramid opened after its warning"
-quit_app
-grep -qi '^\[hPyramid\]' "$INI" && fail "run 7: the refused huge Pyramid window stored a place: $(cat "$INI")"
+expect_refused "huge Pyramid" hPyramid pyramid-refused
 start_screen 1024x768
+SCREEN=1024x768
 open_fresh Nestor 19
 start_app
 IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
@@ -388,5 +404,99 @@ RECT=$(frame_rect "$GAME")
 note "run 7: huge Nestor on 1024x768: frame $RECT"
 inside_workarea "huge Nestor window" "$RECT" "run 7"
 quit_app
+
+# ---- Run 8: windows wider than the screen; a panel; the height the warning names --------
+# A window whose minimum with its frame is wider than the work area is refused too, on a
+# screen as wide as its game's width minimum asks: large Montana on 1024x768, large Eight
+# Off on 800x600 (where large Klondike opens), huge Indian Patience on 1280x1024 (2 pixels
+# of frame too wide).
+open_fresh Montana 18 1
+expect_refused "large Montana" Montana montana-refused
+start_screen 800x600
+SCREEN=800x600
+open_fresh "Eight Off" 9 1
+expect_refused "large Eight Off" EightOff eight-off-refused
+open_fresh Klondike 16 1
+start_app
+IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+RECT=$(frame_rect "$GAME")
+note "run 8: large Klondike on 800x600: frame $RECT"
+inside_workarea "large Klondike window" "$RECT" "run 8"
+quit_app
+start_screen 1280x1024
+SCREEN=1280x1024
+open_fresh "Indian Patience" 15
+expect_refused "huge Indian Patience" hIndianPatience
+
+# With a 24-pixel panel at the top of a 1366x768 screen, every huge game its width minimum
+# allows is launched from the main window's list in one run: each window that opens has
+# its whole frame inside the work area, below the panel. A game window's frame is 4 pixels
+# taller than the main window's under openbox (the resize handle), so huge Forty Thieves
+# and Indian Patience no longer fit and are refused with the taller windows.
+start_screen 1366x768
+SCREEN="1366x768 (24-pixel panel)"
+panel_strut() { xprop -root _NET_WORKAREA | grep -q '= 0, 24, 1366, 744'; }
+# A window manager just started may miss the panel's first map request: start it again.
+for _ in 1 2 3; do
+  trayer --edge top --align left --widthtype percent --width 100 --heighttype pixel --height 24 \
+    --SetDockType true --SetPartialStrut true --transparent false --tint 0x000000 >"$WORK/trayer.log" 2>&1 &
+  PANEL=$!
+  for _ in $(seq 40); do panel_strut && break; sleep 0.05; done
+  panel_strut && break
+  kill "$PANEL"; wait "$PANEL" 2>/dev/null
+done
+PIDS+=("$PANEL")
+panel_strut || fail "the panel took no 24 pixels off the work area: $(xprop -root _NET_WORKAREA)"
+IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+open_fresh Klondike 16
+start_app
+# The game window launched last (not the one it replaced), or the warning.
+launched() {
+  local w
+  dialog_shown && GAME="" && return 0
+  for w in $(xdotool search --onlyvisible --name "^${GAMES[i]}" 2>/dev/null); do
+    [ "$w" = "$PREV" ] && continue
+    xprop -id "$w" _NET_FRAME_EXTENTS | grep -q = || continue
+    GAME=$w WARNING=""
+    return 0
+  done
+  return 1
+}
+GAMES=(
+  "Aces Up" "Australian Patience" "Baker's Dozen" "Baker's Game" "Beleaguered Castle" "Canfield"
+  "Double Klondike" "Double Scorpion" "Double Yukon" "Eight Off" "Flower Garden" "Forty Thieves"
+  "FreeCell" "Giza" "Golf" "Indian Patience" "Klondike" "La Belle Lucie" "Montana" "Nestor"
+  "Pyramid" "Pyramid Golf" "Queen of Italy" "Russian Pellamy" "Scorpion" "Scorpion II"
+  "Sea Towers" "Simple Simon" "Spider" "Yukon"
+)
+REFUSED=""
+for i in "${!GAMES[@]}"; do
+  case $i in 6 | 13 | 18) continue ;; esac  # 1400 and 1600 pixels wide at least
+  PREV=$GAME
+  xdotool windowactivate --sync "$MAIN" >/dev/null 2>&1
+  xdotool key Home
+  [ "$i" -gt 0 ] && xdotool key --repeat "$i" --delay 10 Down
+  xdotool key Return
+  wait_for "huge ${GAMES[i]} or its warning" launched
+  if [ -n "$WARNING" ]; then
+    REFUSED="$REFUSED${REFUSED:+, }${GAMES[i]}"
+    dismiss_warning
+    GAME=$PREV
+    continue
+  fi
+  sleep 0.3  # the window manager's last configure
+  inside_workarea "huge ${GAMES[i]} window" "$(frame_rect "$GAME")" "run 8 (24-pixel panel)"
+done
+note "run 8: with a 24-pixel panel on 1366x768 refused: $REFUSED; every other huge window is inside the work area"
+[ "$REFUSED" = "Baker's Dozen, Beleaguered Castle, Forty Thieves, Indian Patience, La Belle Lucie, Pyramid, Pyramid Golf, Queen of Italy" ] ||
+  fail "run 8: with a 24-pixel panel on 1366x768 the launch refused $REFUSED"
+quit_app
+
+# The height named for huge Pyramid is its 900 pixels of client area with the frame of a
+# game window, read from the warning by the launch test under this window manager.
+if ! QT_QPA_PLATFORM=xcb "$LAUNCH_TEST" --gtest_filter='*TheHeightNamedCountsTheFrameOfAGameWindow' >"$WORK/launch-test.log" 2>&1; then
+  fail "the launch test under openbox: $(tail -20 "$WORK/launch-test.log")"
+fi
+note "run 8: the height warning for huge Pyramid counts a game window's frame (launch test under openbox)"
 
 echo "PASS"

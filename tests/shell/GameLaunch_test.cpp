@@ -1,20 +1,23 @@
-// Game launch from the main window's list: width checks with the exact warnings, the
-// card size set for the launch, a window kept or replaced, a refused close.
+// Game launch from the main window's list: width checks with the exact warnings, windows
+// that do not fit the work area refused, the card size set for the launch, a window kept
+// or replaced, a refused close.
 
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
 #include <QListWidget>
-#include <QScreen>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "app/GameFactories.h"
 #include "engine/Card.h"
 #include "platform/IniFile.h"
 #include "platform/Metrics.h"
 #include "platform/Paths.h"
 #include "platform/Prompts.h"
+#include "shell/GameTable.h"
 #include "shell/GameWindows.h"
 #include "shell/PellamyWindow.h"
 #include "shell/Preferences.h"
@@ -77,9 +80,10 @@ protected:
     FMain.reset();
   }
 
-  // A click on list entry `game` with `width` pixels of desktop and card size `size`.
-  void Launch(int game, int size, int width) {
-    Metrics::SetDesktopSizeOverride(QSize(width, 768));
+  // A click on list entry `game` with a desktop of `width` x `height` pixels (no panels)
+  // and card size `size`.
+  void Launch(int game, int size, int width, int height = 768) {
+    Metrics::SetDesktopSizeOverride(QSize(width, height));
     PreferencesDlg->FCardSize = size;
     FMain->GameSelectListBox->setCurrentRow(game);
     FMain->GameSelectListBoxClick();
@@ -111,16 +115,15 @@ TEST_F(TGameLaunchTest, ANarrowDesktopShowsTheKindsWarningAndCreatesNothing) {
   EXPECT_NE(GameWindows::Window(0, CS_LARGE), nullptr);
 }
 
-// The height a window needs is its minimum with the main window's frame.
+// The height a window needs is its minimum with the frame a game window wears.
 TEST_F(TGameLaunchTest, AWindowTallerThanTheWorkAreaIsRefusedWithTheHeightItNeeds) {
-  FMain->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(FMain.get()));
-  const QMargins frame = WindowFrame::Extents(FMain.get());
-  const int area = FMain->screen()->availableGeometry().height();
-  TStandInGame::MinimumHeight = area - frame.top() - frame.bottom() + 1;
+  Launch(16, CS_LARGE, 1280);  // Klondike, to see a game window's frame
+  ASSERT_NE(GameWindows::Window(16, CS_LARGE), nullptr);
+  const QMargins frame = WindowFrame::Extents(GameWindows::Window(16, CS_LARGE));
+  TStandInGame::MinimumHeight = 768 - frame.top() - frame.bottom() + 1;
   Launch(20, CS_HUGE, 1280);  // Pyramid
   Launch(20, CS_SMALL, 1280);
-  const QString needs = QStringLiteral("Pyramid requires at least %1 pixel high desktop area").arg(area + 1);
+  const QString needs = QStringLiteral("Pyramid requires at least 769 pixel high desktop area");
   EXPECT_EQ(FWarnings, (QStringList{
                            needs + " to play using the Huge card option.\n\n"
                                    "Increase your desktop area or select a smaller card size in the Options panel.",
@@ -128,7 +131,7 @@ TEST_F(TGameLaunchTest, AWindowTallerThanTheWorkAreaIsRefusedWithTheHeightItNeed
                        }));
   // Made to measure, never shown, and gone before the warning.
   EXPECT_FALSE(GameWindows::AnyOpen());
-  EXPECT_EQ(TStandInGame::Closes, 2);
+  EXPECT_EQ(TStandInGame::Closes, 3);  // Klondike's too
   EXPECT_EQ(LastIndex, 20);
 
   --TStandInGame::MinimumHeight;
@@ -136,6 +139,120 @@ TEST_F(TGameLaunchTest, AWindowTallerThanTheWorkAreaIsRefusedWithTheHeightItNeed
   EXPECT_EQ(FWarnings.size(), 2);
   ASSERT_NE(GameWindows::Window(20, CS_SMALL), nullptr);
   EXPECT_TRUE(GameWindows::Window(20, CS_SMALL)->isVisible());
+}
+
+// Every real window, at every card size, on the common screens its width minimum admits:
+// a window that opens holds its minimum inside the work area; one that cannot is refused
+// with the width or height it needs, and its refusal writes nothing but the game chosen.
+// Only four minimums and their frames are wider than screens their width minimums admit.
+TEST_F(TGameLaunchTest, EveryAdmittedWindowFitsTheWorkArea) {
+  RegisterGameWindows();
+  PreferencesDlg->FDoAnimation = false;
+  QStringList prompts;
+  Prompts::SetAnswerer([&prompts](const Prompts::TPrompt& p) {
+    prompts << p.Text;
+    return Prompts::IDOK;
+  });
+  const QString ini = FMain->FIniPath;
+  // The settings file without the one key every launch writes.
+  const auto settingsBesidesLastGame = [&ini] {
+    QByteArray kept;
+    for (const QByteArray& line : PellamyTest::ReadFileBytes(ini).split('\n'))
+      if (!line.startsWith("LastGame=")) kept += line + '\n';
+    return kept;
+  };
+  const QString large = " to play using the Large card option.\n\n"
+                        "Increase your desktop area or select the Small card size in the Options panel.";
+  const QString huge = " to play using the Huge card option.\n\n"
+                       "Increase your desktop area or select a smaller card size in the Options panel.";
+  const QString advice[3] = {" to play.\n\nIncrease your desktop area to play.", large, huge};
+
+  QStringList wide;
+  int highs = 0;
+  QMargins frame;  // a game window's, as the launch counts it
+  for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768)}) {
+    for (int game = 0; game < GameCount; ++game) {
+      for (int size : GameWindows::SlotOrder) {
+        if (GameInfo(game).MinWidth[size] > screen.width()) continue;
+        SCOPED_TRACE(QStringLiteral("%1 at size %2 on %3x%4")
+                         .arg(GameInfo(game).GameName).arg(size).arg(screen.width()).arg(screen.height())
+                         .toStdString());
+        FMain->CloseAllGames();  // what the window open before stores is not the launch's
+        const int warnings = FWarnings.size();
+        const QByteArray before = settingsBesidesLastGame();
+        Launch(game, size, screen.width(), screen.height());
+        if (QWidget* window = GameWindows::Window(game, size)) {
+          EXPECT_EQ(FWarnings.size(), warnings);
+          EXPECT_TRUE(window->isVisible());
+          frame = WindowFrame::Extents(window);
+          EXPECT_LE(window->minimumWidth() + frame.left() + frame.right(), screen.width());
+          EXPECT_LE(window->minimumHeight() + frame.top() + frame.bottom(), screen.height());
+          continue;
+        }
+        ASSERT_EQ(FWarnings.size(), warnings + 1);
+        EXPECT_EQ(settingsBesidesLastGame(), before);
+        const QString name = QLatin1String(GameInfo(game).GameName);
+        const QString text = FWarnings.back();
+        const QRegularExpression needs(QStringLiteral("^%1 requires at least (\\d+) pixel (wide|high) desktop area ")
+                                           .arg(QRegularExpression::escape(name)));
+        const QRegularExpressionMatch match = needs.match(text);
+        ASSERT_TRUE(match.hasMatch()) << text.toStdString();
+        EXPECT_TRUE(text.endsWith(advice[size]));
+        const bool isWide = match.captured(2) == QLatin1String("wide");
+        EXPECT_GT(match.captured(1).toInt(), isWide ? screen.width() : screen.height());
+        if (isWide)
+          wide << QStringLiteral("%1 %2 on %3: %4").arg(name).arg(size).arg(screen.width()).arg(match.captured(1));
+        else
+          ++highs;
+      }
+    }
+  }
+  const int sides = frame.left() + frame.right();
+  QStringList narrow{QStringLiteral("Eight Off 1 on 800: %1").arg(838 + sides),
+                     QStringLiteral("Montana 1 on 1024: %1").arg(1041 + sides)};
+  // Small Montana and huge Indian Patience are as wide as the screens they are allowed:
+  // they fit only without a frame.
+  if (sides > 0) {
+    narrow.insert(1, QStringLiteral("Montana 0 on 800: %1").arg(800 + sides));
+    narrow << QStringLiteral("Indian Patience 2 on 1280: %1").arg(1280 + sides);
+  }
+  EXPECT_EQ(wide, narrow) << wide.join(QStringLiteral(" / ")).toStdString();
+  EXPECT_GT(highs, 0);  // huge windows on 768 pixel high screens
+  EXPECT_TRUE(prompts.isEmpty()) << prompts.join('|').toStdString();
+  Prompts::ClearAnswerer();
+
+  // Large Klondike fits an 800x600 screen, and the refusals above say it in full.
+  Launch(16, CS_LARGE, 800, 600);
+  EXPECT_NE(GameWindows::Window(16, CS_LARGE), nullptr);
+  const int warnings = FWarnings.size();
+  Launch(9, CS_LARGE, 800, 600);
+  Launch(18, CS_LARGE, 1024, 768);
+  EXPECT_EQ(FWarnings.mid(warnings),
+            (QStringList{
+                QStringLiteral("Eight Off requires at least %1 pixel wide desktop area").arg(838 + sides) + large,
+                QStringLiteral("Montana requires at least %1 pixel wide desktop area").arg(1041 + sides) + large,
+            }));
+}
+
+// A resizable game window may wear a thicker frame than the fixed main window (resize
+// handles): the height named is huge Pyramid's 900 pixels of client area with the frame of
+// a game window shown. The desktop test runs this under a window manager as well.
+TEST_F(TGameLaunchTest, TheHeightNamedCountsTheFrameOfAGameWindow) {
+  RegisterGameWindows();
+  PreferencesDlg->FDoAnimation = false;
+  FMain->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(FMain.get()));
+  Launch(16, CS_HUGE, 1366, 768);  // Klondike
+  QWidget* klondike = GameWindows::Window(16, CS_HUGE);
+  ASSERT_NE(klondike, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(klondike));
+  const QMargins frame = WindowFrame::Extents(klondike);
+  Launch(20, CS_HUGE, 1366, 768);  // Pyramid
+  ASSERT_EQ(FWarnings.size(), 1);
+  const int needs = 900 + frame.top() + frame.bottom();
+  EXPECT_EQ(FWarnings[0].section(" desktop area", 0, 0).toStdString(),
+            QStringLiteral("Pyramid requires at least %1 pixel high").arg(needs).toStdString());
+  EXPECT_EQ(GameWindows::Window(20, CS_HUGE), nullptr);
 }
 
 TEST_F(TGameLaunchTest, EachSizeAndMinimumHasItsOwnText) {
