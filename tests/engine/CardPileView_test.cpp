@@ -21,6 +21,17 @@ struct TOffsetCase {
   float XStep, YStep;
 };
 
+void PrintTo(const TOffsetCase& c, std::ostream* os) {
+  *os << CardSizeName(c.Size) << " " << c.Width << "x" << c.Height << ", offsets " << c.XOffset << "/"
+      << c.YOffset << ", " << c.Down << " down " << c.Up << " up: steps " << c.XStep << "/" << c.YStep;
+}
+
+std::string OffsetCaseName(const ::testing::TestParamInfo<TOffsetCase>& info) {
+  const TOffsetCase& c = info.param;
+  return std::string(CardSizeName(c.Size)) + "_" + std::to_string(c.Width) + "x" + std::to_string(c.Height) + "_" +
+         std::to_string(c.Down) + "Down" + std::to_string(c.Up) + "Up";
+}
+
 class CalcOffsetsTest : public TPileTableTest,
                         public ::testing::WithParamInterface<TOffsetCase> {};
 
@@ -73,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         TOffsetCase{CS_LARGE, 200, 125, 20, 0, 0, 10, 13, 0},
         TOffsetCase{CS_SMALL, 150, 95, 20, 0, 0, 10, 9, 0},
         // Fewer than two cards: the offsets themselves.
-        TOffsetCase{CS_LARGE, 80, 100, 0, 18, 0, 1, 0, 18}));
+        TOffsetCase{CS_LARGE, 80, 100, 0, 18, 0, 1, 0, 18}),
+    OffsetCaseName);
 
 class PileViewTest : public TPileTableTest {};
 
@@ -632,6 +644,7 @@ TEST_P(PileViewShotTest, TableWithADragInProgress) {
   EXPECT_EQ(target->FCards->Count(), 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSizes, PileViewShotTest, ::testing::Values(CS_SMALL, CS_LARGE, CS_HUGE));
+INSTANTIATE_TEST_SUITE_P(AllSizes, PileViewShotTest, ::testing::Values(CS_SMALL, CS_LARGE, CS_HUGE),
+                         [](const ::testing::TestParamInfo<_CardSize>& info) { return CardSizeName(info.param); });
 
 }  // namespace

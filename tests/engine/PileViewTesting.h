@@ -9,10 +9,23 @@
 #include <QTest>
 #include <QWidget>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "engine/Card.h"
 #include "engine/CardPileView.h"
+
+// Card sizes by name in test names and printed parameters.
+inline const char* CardSizeName(_CardSize size) {
+  switch (size) {
+    case CS_SMALL: return "Small";
+    case CS_LARGE: return "Large";
+    case CS_HUGE: return "Huge";
+  }
+  return "Unknown";
+}
+
+inline void PrintTo(_CardSize size, std::ostream* os) { *os << CardSizeName(size); }
 
 class TPileTableTest : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 // The pyramid: its size, where its rows lie, which cards are covered, and the three ways
 // a drag out of it ends.
 
+#include <string>
+
 #include "PileViewTesting.h"
 #include "engine/PyramidPileView.h"
 
@@ -49,6 +51,16 @@ struct TSizeCase {
   int Width, Height;
 };
 
+void PrintTo(const TSizeCase& c, std::ostream* os) {
+  *os << CardSizeName(c.Size) << ", offsets " << c.XOffset << "/" << c.YOffset << ": " << c.Width << "x" << c.Height;
+}
+
+// Each size once without and once with gaps between the cards.
+std::string SizeCaseName(const ::testing::TestParamInfo<TSizeCase>& info) {
+  const TSizeCase& c = info.param;
+  return std::string(CardSizeName(c.Size)) + (c.XOffset == 0 && c.YOffset == 0 ? "_Touching" : "_Spaced");
+}
+
 class PyramidSizeTest : public PyramidTest, public ::testing::WithParamInterface<TSizeCase> {};
 
 TEST_P(PyramidSizeTest, SevenRowsFitExactlyIntoTheCalculatedSize) {
@@ -77,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(AllSizes, PyramidSizeTest,
                                            TSizeCase{CS_HUGE, 0, 0, 840, 767},
                                            TSizeCase{CS_SMALL, 4, 2.5f, 451, 397},
                                            TSizeCase{CS_LARGE, 4, 2.5f, 584, 522},
-                                           TSizeCase{CS_HUGE, 6, 3, 876, 785}));
+                                           TSizeCase{CS_HUGE, 6, 3, 876, 785}),
+                         SizeCaseName);
 
 TEST_F(PyramidTest, SetRowsCountsThePositions) {
   TPyramidPileView* pyramid = NewPyramid();

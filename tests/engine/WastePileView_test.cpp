@@ -1,6 +1,8 @@
 // The waste: where its top cards lie in draw-one and draw-three mode, and what an empty
 // waste shows.
 
+#include <string>
+
 #include "PileViewTesting.h"
 #include "engine/WastePileView.h"
 
@@ -11,6 +13,15 @@ struct TWasteCase {
   int Count;
   std::vector<QPoint> Places;  // FX/FY of every card, bottom first
 };
+
+void PrintTo(const TWasteCase& c, std::ostream* os) {
+  *os << (c.DrawThree ? "draw three, " : "draw one, ") << c.Count << (c.Count == 1 ? " card" : " cards");
+}
+
+std::string WasteCaseName(const ::testing::TestParamInfo<TWasteCase>& info) {
+  const TWasteCase& c = info.param;
+  return std::string(c.DrawThree ? "DrawThree_" : "DrawOne_") + std::to_string(c.Count) + (c.Count == 1 ? "Card" : "Cards");
+}
 
 class WastePlacesTest : public TPileTableTest, public ::testing::WithParamInterface<TWasteCase> {};
 
@@ -38,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TWasteCase{true, 1, {{0, 0}}}, TWasteCase{true, 2, {{0, 0}, {20, 2}}},
                       TWasteCase{true, 3, {{0, 0}, {20, 2}, {40, 4}}},
                       TWasteCase{true, 4, {{0, 0}, {4, 2}, {24, 4}, {44, 6}}},
-                      TWasteCase{true, 6, {{0, 0}, {0, 0}, {0, 0}, {4, 2}, {24, 4}, {44, 6}}}));
+                      TWasteCase{true, 6, {{0, 0}, {0, 0}, {0, 0}, {4, 2}, {24, 4}, {44, 6}}}),
+    WasteCaseName);
 
 class WasteTest : public TPileTableTest {};
 

@@ -27,6 +27,8 @@ std::string CaseName(const ::testing::TestParamInfo<TPlayCase>& info) {
   return name.toStdString();
 }
 
+void PrintTo(const TPlayCase& c, std::ostream* os) { *os << GameInfo(c.Game).Section; }
+
 class TRandomPlay : public TGameFormTest<TGameForm>, public ::testing::WithParamInterface<TPlayCase> {
 protected:
   static constexpr int Deals = 3;

@@ -18,6 +18,20 @@ struct TDealShape {
   int Rows;
 };
 
+const char* GameName(TGame game) {
+  switch (game) {
+    case TGame::Scorpion: return "Scorpion";
+    case TGame::Scorpion2: return "Scorpion2";
+    case TGame::SimpleSimon: return "SimpleSimon";
+    case TGame::DoubleScorpion: return "DoubleScorpion";
+  }
+  return "Unknown";
+}
+
+void PrintTo(const TDealShape& shape, std::ostream* os) {
+  *os << GameName(shape.Game) << ", " << shape.Counts.size() << " piles, " << shape.Rows << " rows";
+}
+
 class TScorpionDealSteps : public ::testing::TestWithParam<TDealShape> {};
 
 TEST_P(TScorpionDealSteps, EachGameDealsItsColumnsWithFaceDownCardsOnlyAtTheBottom) {
@@ -51,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TDealShape{TGame::DoubleScorpion,
                                  {11, 11, 11, 11, 10, 10, 10, 10, 10, 10},
                                  {4, 4, 4, 4, 4, 0, 0, 0, 0, 0},
-                                 11}));
+                                 11}),
+    [](const ::testing::TestParamInfo<TDealShape>& info) { return std::string(GameName(info.param.Game)); });
 
 TEST(TScorpionLifting, ScorpionTakesAnyFaceUpCardSimpleSimonOnlySuitedRuns) {
   TCardFactory cards;

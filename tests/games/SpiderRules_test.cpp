@@ -16,6 +16,10 @@ struct TDealShape {
   int Dealt;
 };
 
+void PrintTo(const TDealShape& shape, std::ostream* os) {
+  *os << shape.Rows << " rows, " << shape.Dealt << " cards";
+}
+
 class TSpiderDealSteps : public ::testing::TestWithParam<TDealShape> {};
 
 TEST_P(TSpiderDealSteps, PilesOneToFourGetAFullColumnAndOnlyEachPilesLastCardIsFaceUp) {
@@ -45,7 +49,10 @@ TEST_P(TSpiderDealSteps, PilesOneToFourGetAFullColumnAndOnlyEachPilesLastCardIsF
 INSTANTIATE_TEST_SUITE_P(
     FortyFourAndFiftyFour, TSpiderDealSteps,
     ::testing::Values(TDealShape{5, {5, 5, 5, 5, 4, 4, 4, 4, 4, 4}, 44},
-                      TDealShape{6, {6, 6, 6, 6, 5, 5, 5, 5, 5, 5}, 54}));
+                      TDealShape{6, {6, 6, 6, 6, 5, 5, 5, 5, 5, 5}, 54}),
+    [](const ::testing::TestParamInfo<TDealShape>& info) {
+      return std::to_string(info.param.Rows) + "Rows_" + std::to_string(info.param.Dealt) + "Cards";
+    });
 
 TEST(TSpiderDecks, EasyIsAllSpadesMediumHalfHeartsChallengingFourSuits) {
   for (int difficulty : {Easy, Medium, Challenging}) {
