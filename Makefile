@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test test-asan bench deps configure build clean
+.PHONY: run test test-asan bench deps configure program build clean
 
 deps:
 	./scripts/install-deps.sh
@@ -14,10 +14,17 @@ $(BUILD)/build.ninja:
 
 configure: deps $(BUILD)/build.ninja
 
+# The program alone: it reads its help pages and tips from data/ in the source tree and
+# draws its pictures itself, so nothing else is needed to start it. The test programs
+# wait for `make test`.
+program: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pellamy
+
+# Everything, the test programs too.
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: program
 	./$(BUILD)/src/app/pellamy
 
 test: build

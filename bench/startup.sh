@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/src/app/pellamy}
 runs=${2:-7}
-[ -x "$binary" ] || { echo "build the program first (make build)"; exit 1; }
+[ -x "$binary" ] || { echo "build the program first (make program)"; exit 1; }
 
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
