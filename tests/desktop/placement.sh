@@ -349,6 +349,17 @@ open_fresh() {  # open_fresh <game name> <list index> [card size]: a fresh setti
   printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=%s\r\nCardSize=%s\r\nDisableSound=1\r\n' "$2" "$size" >"$INI"
   GAME_NAME=$1
 }
+opens_inside() {  # opens_inside <run> <what> <open_fresh arguments...>: its frame inside the work area
+  local run=$1 what=$2
+  shift 2
+  open_fresh "$@"
+  start_app
+  IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+  RECT=$(frame_rect "$GAME")
+  note "$run: $what on $SCREEN: frame $RECT"
+  inside_workarea "$what window" "$RECT" "$run"
+  quit_app
+}
 dialog_shown() {  # the screen-size warning: a dialog of the program
   local w
   for w in $(xdotool search --onlyvisible --name '^Pellamy!$' 2>/dev/null); do
@@ -380,30 +391,13 @@ expect_refused() {  # expect_refused <what> <settings section> [screenshot name]
 }
 start_screen 1366x768
 SCREEN=1366x768
-open_fresh "Double Yukon" 8
-start_app
-RECT=$(frame_rect "$GAME")
-note "run 7: huge Double Yukon on 1366x768: frame $RECT"
-IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
-inside_workarea "huge Double Yukon window" "$RECT" "run 7"
-quit_app
-open_fresh Klondike 16
-start_app
-RECT=$(frame_rect "$GAME")
-note "run 7: huge Klondike on 1366x768: frame $RECT"
-inside_workarea "huge Klondike window" "$RECT" "run 7"
-quit_app
+opens_inside "run 7" "huge Double Yukon" "Double Yukon" 8
+opens_inside "run 7" "huge Klondike" Klondike 16
 open_fresh Pyramid 20
 expect_refused "huge Pyramid" hPyramid pyramid-refused
 start_screen 1024x768
 SCREEN=1024x768
-open_fresh Nestor 19
-start_app
-IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
-RECT=$(frame_rect "$GAME")
-note "run 7: huge Nestor on 1024x768: frame $RECT"
-inside_workarea "huge Nestor window" "$RECT" "run 7"
-quit_app
+opens_inside "run 7" "huge Nestor" Nestor 19
 
 # ---- Run 8: windows wider than the screen; a panel; the height the warning names --------
 # A window whose minimum with its frame is wider than the work area is refused too, on a
@@ -416,13 +410,7 @@ start_screen 800x600
 SCREEN=800x600
 open_fresh "Eight Off" 9 1
 expect_refused "large Eight Off" EightOff eight-off-refused
-open_fresh Klondike 16 1
-start_app
-IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
-RECT=$(frame_rect "$GAME")
-note "run 8: large Klondike on 800x600: frame $RECT"
-inside_workarea "large Klondike window" "$RECT" "run 8"
-quit_app
+opens_inside "run 8" "large Klondike" Klondike 16 1
 start_screen 1280x1024
 SCREEN=1280x1024
 open_fresh "Indian Patience" 15
