@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 #include <chrono>
@@ -289,11 +288,8 @@ TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock*
   return TFreshness::Current;
 }
 
-// Says once per file that the program goes on without the settings it could never read.
+// Says that the program goes on without the settings it could never read.
 void SayUnread(const QString& fileName) {
-  static auto* said = new QSet<QString>;
-  if (said->contains(fileName)) return;
-  said->insert(fileName);
   const QString message = QStringLiteral("Pellamy!: %1 stays locked by another copy of the program; using default "
                                          "settings, which will not replace the ones it holds\n")
                               .arg(fileName);
@@ -320,7 +316,8 @@ TFreshness RefreshWaiting(std::unique_lock<std::mutex>& guard, const QString& fi
     entry = CachedFile(fileName);
     fresh = Refresh(fileName, *entry);
   }
-  if (fresh == TFreshness::Busy && !entry->Seen) SayUnread(fileName);
+  // Once: while the file stays refused, later reads do not wait again.
+  if (fresh == TFreshness::Busy && wait == FirstReadWait) SayUnread(fileName);
   entry->Refused = fresh == TFreshness::Busy;
   return fresh;
 }

@@ -71,9 +71,10 @@ QString SaveTarget(const QString& fileName) {
     char* real = ::realpath(slash > 0 ? path.left(slash).constData() : "/", nullptr);
     // A folder that is not there cannot hold the file.
     if (!real) return QString();
-    const QByteArray folder(real);
+    QByteArray folder(real);
     std::free(real);
-    path = (folder == "/" ? folder : folder + '/') + name;
+    if (!folder.endsWith('/')) folder += '/';
+    path = folder + name;
     if (name == "." || name == "..") return QFile::decodeName(path);
     struct stat named {};
     if (::lstat(path.constData(), &named) != 0 || !S_ISLNK(named.st_mode)) return QFile::decodeName(path);
@@ -81,7 +82,7 @@ QString SaveTarget(const QString& fileName) {
     const ssize_t length = ::readlink(path.constData(), link.data(), size_t(link.size()));
     if (length <= 0 || length >= link.size()) return QString();
     link.truncate(length);
-    path = link.startsWith('/') ? link : (folder == "/" ? folder : folder + '/') + link;
+    path = link.startsWith('/') ? link : folder + link;
   }
   return QString();
 }

@@ -35,9 +35,13 @@ QString WarningAdvice(int cardSize) {
   return QStringLiteral("to play.\n\nIncrease your desktop area to play.");
 }
 
-QString HugeWarning(int width) {
-  return QStringLiteral(" requires at least %1 pixel wide desktop area ").arg(width) + WarningAdvice(CS_HUGE);
+// The width or height a window needs, in the words of the width warnings: "wide" or "high".
+QString NeededAreaText(int cardSize, int pixels, const char* dimension) {
+  return QStringLiteral(" requires at least %1 pixel %2 desktop area ").arg(pixels).arg(QLatin1String(dimension)) +
+         WarningAdvice(cardSize);
 }
+
+QString HugeWarning(int width) { return NeededAreaText(CS_HUGE, width, "wide"); }
 
 QString SizeWarningText(int kind) {
   const QString area800 = QStringLiteral(" requires at least 800x600 desktop area ");
@@ -53,17 +57,6 @@ QString SizeWarningText(int kind) {
     case 7: return HugeWarning(1600);
     default: return QString();
   }
-}
-
-// A window whose minimum does not fit the free desktop cannot show its right-hand piles
-// or its bottom row and status bar; the warning names what it needs, in the words of the
-// width warnings.
-QString WidthWarningText(int cardSize, int width) {
-  return QStringLiteral(" requires at least %1 pixel wide desktop area ").arg(width) + WarningAdvice(cardSize);
-}
-
-QString HeightWarningText(int cardSize, int height) {
-  return QStringLiteral(" requires at least %1 pixel high desktop area ").arg(height) + WarningAdvice(cardSize);
 }
 
 // The frame the window manager will give this very window. The main window's frame will
@@ -141,13 +134,15 @@ void TPellamyForm::GameSelectListBoxClick() {
       if (QWidget* window = GameWindows::Create(index, cardSize)) {
         const QSize needs = window->minimumSize().grownBy(GameWindowFrame(window));
         const QSize area = Metrics::WorkAreaSize(screen());
+        // A window whose minimum does not fit the free desktop cannot show its right-hand
+        // piles or its bottom row and status bar.
         if (needs.width() > area.width() || needs.height() > area.height()) {
           // Never shown, so it stores nothing as it goes. Deleted here rather than by a
           // flush of every pending deletion, which could free a window whose handler runs.
           window->close();
           delete window;
-          ShowSizeWarningText(needs.width() > area.width() ? WidthWarningText(cardSize, needs.width())
-                                                           : HeightWarningText(cardSize, needs.height()));
+          ShowSizeWarningText(needs.width() > area.width() ? NeededAreaText(cardSize, needs.width(), "wide")
+                                                           : NeededAreaText(cardSize, needs.height(), "high"));
         } else {
           window->show();
         }

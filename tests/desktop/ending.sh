@@ -53,6 +53,18 @@ key() {  # key <file> <section> <key>: the value, or nothing
 
 source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
 
+# hold <folder> <settings file> [library to preload]: another copy takes the lock and keeps
+# it until a line is written to descriptor 4; sets HOLDER.
+hold() {
+  local dir=$1 ini=$2 preload=${3:-}
+  mkfifo "$dir/go"
+  LD_PRELOAD="$preload" "$WRITER" "$ini" hold <"$dir/go" >"$dir/holder.log" 2>&1 &
+  HOLDER=$!
+  PIDS+=("$HOLDER")
+  exec 4>"$dir/go"
+  wait_for "the other copy to hold the lock" grep -q held "$dir/holder.log"
+}
+
 # run <case> <how>: how is "term" (SIGTERM, then SIGHUP, to the program), "int2" (Ctrl+C
 # twice) or "xloss" (Xvfb killed).
 run() {
@@ -63,13 +75,8 @@ run() {
   x_start "$dir" 1280x1024
   local xvfb=$XVFB
 
-  # The other copy takes the lock and keeps it until it reads a line.
-  mkfifo "$dir/go"
-  "$WRITER" "$ini" hold <"$dir/go" >"$dir/holder.log" 2>&1 &
-  local holder=$!
-  PIDS+=("$holder")
-  exec 4>"$dir/go"
-  wait_for "the other copy to hold the lock" grep -q held "$dir/holder.log"
+  hold "$dir" "$ini"
+  local holder=$HOLDER
 
   # A first run: the start-up writes are made before the tip of the day shows. A script
   # starts its background jobs with Ctrl+C ignored; a terminal's would not be.
@@ -207,12 +214,8 @@ on_share() {
   mkdir -p "$(dirname "$ini")"
   printf '[Preferences]\r\nShowTips=0\r\nCardSize=0\r\nRestoreLastGame=0\r\n' >"$ini"
   x_start "$dir" 1280x1024
-  mkfifo "$dir/go"
-  LD_PRELOAD="$SHARE" "$WRITER" "$ini" hold <"$dir/go" >"$dir/holder.log" 2>&1 &
-  local holder=$!
-  PIDS+=("$holder")
-  exec 4>"$dir/go"
-  wait_for "the other copy to hold the lock" grep -q held "$dir/holder.log"
+  hold "$dir" "$ini" "$SHARE"
+  local holder=$HOLDER
   XDG_CONFIG_HOME="$dir/config" LD_PRELOAD="$SHARE" QT_QPA_PLATFORM=xcb "$APP" >"$dir/app.log" 2>&1 &
   local app=$!
   PIDS+=("$app")
