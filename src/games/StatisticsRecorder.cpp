@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QTime>
 
+#include <limits>
+
 #include "platform/IniFile.h"
 #include "shell/Profile.h"
 
@@ -31,18 +33,22 @@ private:
   const QString& FNone;
 };
 
+// A count one higher. One already at the largest value the file's integers hold (a
+// damaged or hand-edited file) stays there rather than wrapping negative.
+int Incremented(int count) { return count < std::numeric_limits<int>::max() ? count + 1 : count; }
+
 void Record(TStatistics& keys, const TDealResult& result) {
   int prior = 1;
   const bool attempted = keys.Present("GamesAttempted");
   if (attempted) prior = keys.Value("GamesAttempted");
-  keys.SetValue("GamesAttempted", attempted ? prior + 1 : 1);
+  keys.SetValue("GamesAttempted", attempted ? Incremented(prior) : 1);
 
   if (result.Won) {
-    keys.SetValue("GamesWon", keys.Present("GamesWon") ? keys.Value("GamesWon") + 1 : 1);
+    keys.SetValue("GamesWon", keys.Present("GamesWon") ? Incremented(keys.Value("GamesWon")) : 1);
     const bool lastWon = keys.Present("LastGame") && keys.State("LastGame");
     keys.SetState("LastGame", true);
     int streak = 1;
-    if (keys.Present("CurrentStreak") && lastWon) streak = keys.Value("CurrentStreak") + 1;
+    if (keys.Present("CurrentStreak") && lastWon) streak = Incremented(keys.Value("CurrentStreak"));
     keys.SetValue("CurrentStreak", streak);
     if (keys.Present("LongestStreak") && keys.Value("LongestStreak") > streak) return;
     keys.SetValue("LongestStreak", streak);
@@ -52,7 +58,8 @@ void Record(TStatistics& keys, const TDealResult& result) {
 
   keys.SetState("LastGame", false);
   keys.SetValue("CurrentStreak", 0);
-  int losses = prior;
+  // 64 bits: the counts of a hand-edited file may be far apart.
+  qint64 losses = prior;
   if (keys.Present("GamesWon")) losses -= keys.Value("GamesWon");
   // A hand-edited file may claim more wins than attempts; never divide by zero or less.
   if (losses < 0) losses = 0;

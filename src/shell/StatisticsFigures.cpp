@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "platform/IniFile.h"
 #include "shell/GameTable.h"
 #include "shell/Profile.h"
 
@@ -21,6 +22,16 @@ double DecimalValue(TProfile& profile, const char* key, double def = 0) {
   bool ok = false;
   const double value = profile.Text().trimmed().toDouble(&ok);
   return ok && std::isfinite(value) ? value : def;
+}
+
+// Writes "None" to keys of the profile's section in one update of the file, so the clear
+// is applied whole to the file as it stands, also when it has to wait for another copy.
+void WriteNone(TProfile& profile, QStringList keys) {
+  if (profile.Section().isEmpty() || profile.FileName().isEmpty()) return;
+  UpdatePrivateProfile(profile.FileName(),
+                       [section = profile.Section(), keys = std::move(keys), none = None](TIniEdit& ini) {
+                         for (const QString& key : keys) ini.WriteString(section, key, none);
+                       });
 }
 
 }  // namespace
@@ -110,9 +121,11 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
   const bool dollars = vegasScoring && IsVegasGame(game);
   if (Present(profile, "GamesAttempted")) {
     stats.HasStatistics = true;
-    const int attempted = profile.Value();
+    // In double: a damaged or hand-edited file may hold counts whose differences and
+    // products overflow an int.
+    const double attempted = profile.Value();
     stats.Attempted = profile.Text();
-    const int won = Present(profile, "GamesWon") ? profile.Value() : 0;
+    const double won = Present(profile, "GamesWon") ? profile.Value() : 0;
     const double losses = attempted - won;
 
     const double avgLoss = DecimalValue(profile, "AvgScore");
@@ -128,13 +141,14 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
 
     const TColor maroon = 0x000080, green = 0x008000;
     if (losses == 0)
-      stats.Slices = {{0, QStringLiteral("Losses   "), maroon}, {double(won), QStringLiteral("Wins"), green}};
+      stats.Slices = {{0, QStringLiteral("Losses   "), maroon}, {won, QStringLiteral("Wins"), green}};
     else
-      stats.Slices = {{double(won), QStringLiteral("Wins   "), green}, {losses, QStringLiteral("Losses"), maroon}};
+      stats.Slices = {{won, QStringLiteral("Wins   "), green}, {losses, QStringLiteral("Losses"), maroon}};
 
     if (Present(profile, "HiScore")) {
       stats.HighScoreEnabled = true;
-      stats.HighScore = dollars ? QStringLiteral("$") + QString::number(5 * profile.Value() - 52) : profile.Text();
+      stats.HighScore =
+          dollars ? QStringLiteral("$") + QString::number(5 * qint64(profile.Value()) - 52) : profile.Text();
     }
     if (Present(profile, "AvgScore")) {
       stats.AverageEnabled = true;
@@ -162,15 +176,7 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
 }
 
 void ClearWinLossCounts(TProfile& profile) {
-  for (const char* key : {"GamesAttempted", "GamesWon", "AvgScore", "HiScore"}) {
-    profile.SetEntry(QLatin1String(key));
-    profile.SetText(None);
-  }
+  WriteNone(profile, {"GamesAttempted", "GamesWon", "AvgScore", "HiScore"});
 }
 
-void ClearStreaks(TProfile& profile) {
-  for (const char* key : {"LongestStreak", "CurrentStreak"}) {
-    profile.SetEntry(QLatin1String(key));
-    profile.SetText(None);
-  }
-}
+void ClearStreaks(TProfile& profile) { WriteNone(profile, {"LongestStreak", "CurrentStreak"}); }

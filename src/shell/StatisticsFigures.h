@@ -58,6 +58,7 @@ struct TSectionStats {
 // Reads the figures of the profile's current section for a game.
 TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile);
 
-// Writes "None" to the win/loss keys, or to the streak keys, of the profile's section.
+// Writes "None" to the win/loss keys, or to the streak keys, of the profile's section, in
+// one update of the file.
 void ClearWinLossCounts(TProfile& profile);
 void ClearStreaks(TProfile& profile);

@@ -98,6 +98,37 @@ TEST_F(TRecorderTest, MoreWinsThanAttemptsInTheFileNeverDivideByZero) {
   EXPECT_EQ(Key("GamesAttempted"), "3");
 }
 
+TEST_F(TRecorderTest, CountsAtTheIntegerLimitStayThereAndAveragesStayTrue) {
+  // A damaged or hand-edited file. A count never wraps negative: it stays at the largest
+  // value the file's integers hold.
+  using TKeys = std::vector<std::pair<const char*, const char*>>;
+  struct TCase {
+    TKeys Before;
+    bool Won;
+    TKeys After;
+  };
+  const char* max = "2147483647";
+  const TCase cases[] = {
+      {{{"GamesAttempted", max}, {"GamesWon", max}, {"LastGame", "True"}, {"CurrentStreak", max},
+        {"LongestStreak", max}},
+       true,
+       {{"GamesAttempted", max}, {"GamesWon", max}, {"CurrentStreak", max}, {"LongestStreak", max}}},
+      // (2147483647 x 10 + 5) / 2147483648, and one more loss before when wins are -1.
+      {{{"GamesAttempted", max}, {"GamesWon", "0"}, {"AvgScore", "10"}},
+       false,
+       {{"GamesAttempted", max}, {"AvgScore", "9.99999999767169"}, {"CurrentStreak", "0"}}},
+      {{{"GamesAttempted", max}, {"GamesWon", "-1"}, {"AvgScore", "10"}}, false, {{"AvgScore", "9.99999999767169"}}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Won ? "won, " : "lost, ") + c.Before[1].second + " won before");
+    TIniFile ini(FFile);
+    ini.EraseSection("Klondike");
+    for (const auto& [key, value] : c.Before) ini.WriteString("Klondike", key, value);
+    Record(40, c.Won, 5);
+    for (const auto& [key, value] : c.After) EXPECT_EQ(Key(key).toStdString(), value) << key;
+  }
+}
+
 TEST_F(TRecorderTest, TwoCopiesRecordingAtOnceCountEveryGame) {
   // Two copies of the program finishing games at the same time, each its own process.
   constexpr int Deals = 300;

@@ -112,6 +112,36 @@ TEST_F(StatisticsFiguresTest, HandEditedCountsNeverDivideByZero) {
   EXPECT_NO_THROW(Read(Klondike, "Klondike"));
 }
 
+TEST_F(StatisticsFiguresTest, CountsNearTheIntegerLimitGiveTrueFigures) {
+  // A damaged or hand-edited file; "None" is an absent key.
+  struct TCase {
+    const char *Attempted, *Won, *AvgScore, *HiScore;
+    bool Vegas;
+    double Wins, Losses;
+    const char *Overall, *HighScore;
+  };
+  const TCase cases[] = {
+      {"50000001", "50000000", "10", "30", false, 50000000, 1, "52.0", "30"},
+      {"2147483647", "2147483647", "None", "52", false, 2147483647, 0, "52.0", "52"},
+      {"2147483647", "0", "10", "2147483647", true, 0, 2147483647, "$-2.00", "$10737418183"},
+      {"2147483647", "-1", "52", "None", false, -1, 2147483648.0, "52.0", ""},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Attempted) + " attempted, " + c.Won + " won");
+    Write("Klondike", "GamesAttempted", c.Attempted);
+    Write("Klondike", "GamesWon", c.Won);
+    Write("Klondike", "AvgScore", c.AvgScore);
+    Write("Klondike", "HiScore", c.HiScore);
+    const TSectionStats stats = Read(Klondike, "Klondike", c.Vegas);
+    ASSERT_EQ(stats.Slices.size(), 2u);
+    const bool winsFirst = stats.Slices[0].Label.startsWith("Wins");
+    EXPECT_EQ(stats.Slices[winsFirst ? 0 : 1].Value, c.Wins);
+    EXPECT_EQ(stats.Slices[winsFirst ? 1 : 0].Value, c.Losses);
+    EXPECT_EQ(stats.OverallAverage.toStdString(), c.Overall);
+    EXPECT_EQ(stats.HighScore.toStdString(), c.HighScore);
+  }
+}
+
 TEST_F(StatisticsFiguresTest, ModesTabsAndSections) {
   EXPECT_EQ(StatsTabsOf(Klondike), QStringList({"One Card Draw", "Three Card Draw", "Both"}));
   EXPECT_EQ(StatsSectionOf(Klondike, 0), "KlondikeDrawOne");
@@ -154,6 +184,14 @@ TEST_F(StatisticsFiguresTest, ClearingADrawModeClearsEveryModeOfTheGame) {
   EXPECT_EQ(ini.ReadString("Klondike", "CurrentStreak", ""), "None");
   EXPECT_EQ(ini.ReadString("Klondike", "LongestStreakDate", ""), "46000") << "the date stays";
   EXPECT_EQ(StatsSectionsToClear(AcesUp, "AcesUp"), QStringList({"AcesUp"}));
+  // Cleared keys keep their lines; missing ones follow the section's last line, in order.
+  EXPECT_EQ(PellamyTest::ReadFileBytes(FIni).toStdString(),
+            "[Klondike]\r\nGamesAttempted=None\r\nLongestStreak=None\r\nLongestStreakDate=46000\r\n"
+            "GamesWon=None\r\nAvgScore=None\r\nHiScore=None\r\nCurrentStreak=None\r\n"
+            "[KlondikeDrawOne]\r\nGamesAttempted=None\r\nLongestStreak=2\r\nLongestStreakDate=46000\r\n"
+            "GamesWon=None\r\nAvgScore=None\r\nHiScore=None\r\n"
+            "[KlondikeDrawThree]\r\nGamesAttempted=None\r\nLongestStreak=2\r\nLongestStreakDate=46000\r\n"
+            "GamesWon=None\r\nAvgScore=None\r\nHiScore=None\r\n");
 }
 
 TEST(NumberFormat, ThousandsSeparatorsAndFixedDecimals) {
