@@ -223,6 +223,9 @@ void EndAsQuitDoes() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A write past the file-size limit (ulimit -f) then fails with EFBIG, as on a full disk,
+  // and the save gives up cleanly, instead of the signal ending the program mid-way.
+  ::signal(SIGXFSZ, SIG_IGN);
   CatchEndingSignals();
   std::atexit(FlushSettingsOnce);
   // The named lock "Pellamy", held while the program runs; a second copy starts all the same.

@@ -3,7 +3,22 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 #include <cstdio>
+#include <mutex>
+
+namespace {
+// The program and several of its windows ask for the settings file's name: why it falls
+// back is said once, not at each asking.
+void SayOnce(const QString& line) {
+  static std::mutex mutex;
+  static QStringList said;
+  const std::lock_guard guard(mutex);
+  if (said.contains(line)) return;
+  said.append(line);
+  std::fputs(line.toLocal8Bit().constData(), stderr);
+}
+}  // namespace
 
 namespace Paths {
 
@@ -15,15 +30,14 @@ QString SettingsFilePath() {
   if (base.isEmpty()) {
     const QString home = qEnvironmentVariable("HOME");
     if (home.isEmpty()) {
-      std::fprintf(stderr, "Pellamy!: no home folder; settings are kept in ./%s\n", qPrintable(fallback));
+      SayOnce(QStringLiteral("Pellamy!: no home folder; settings are kept in ./%1\n").arg(fallback));
       return fallback;
     }
     base = home + QStringLiteral("/.config");
   }
   const QString folder = base + QStringLiteral("/Orrindale");
   if (!QDir().mkpath(folder)) {
-    std::fprintf(stderr, "Pellamy!: cannot create %s; settings are kept in ./%s\n", qPrintable(folder),
-                 qPrintable(fallback));
+    SayOnce(QStringLiteral("Pellamy!: cannot create %1; settings are kept in ./%2\n").arg(folder, fallback));
     return fallback;
   }
   return folder + QStringLiteral("/Pellamy.ini");

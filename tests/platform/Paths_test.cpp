@@ -78,19 +78,31 @@ TEST(Paths, AFolderThatCannotBeMadeFallsBackToTheBareName) {
   PellamyTest::WriteFileBytes(dir.Path() + "/blocked", "x");
   const QByteArray blocked = (dir.Path() + "/blocked").toLocal8Bit();
   TScopedEnv xdg("XDG_CONFIG_HOME", &blocked);
+  // Said once however often it is asked, as the program and each of its windows ask.
+  const auto timesSaid = [](const std::string& err) {
+    const std::string line = "settings are kept in";
+    int count = 0;
+    for (size_t at = err.find(line); at != std::string::npos; at = err.find(line, at + 1)) ++count;
+    return count;
+  };
   testing::internal::CaptureStderr();
   const QString path = Paths::SettingsFilePath();
+  EXPECT_EQ(Paths::SettingsFilePath(), path);
   const std::string err = testing::internal::GetCapturedStderr();
   EXPECT_EQ(path, "Pelamy.ini");
   EXPECT_NE(err.find("blocked/Orrindale"), std::string::npos) << err;
   EXPECT_NE(err.find("Pelamy.ini"), std::string::npos) << err;
+  EXPECT_EQ(timesSaid(err), 1) << err;
 
   // No home folder at all.
   TScopedEnv noXdg("XDG_CONFIG_HOME", nullptr);
   TScopedEnv noHome("HOME", nullptr);
   testing::internal::CaptureStderr();
   EXPECT_EQ(Paths::SettingsFilePath(), "Pelamy.ini");
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("Pelamy.ini"), std::string::npos);
+  EXPECT_EQ(Paths::SettingsFilePath(), "Pelamy.ini");
+  const std::string noHomeErr = testing::internal::GetCapturedStderr();
+  EXPECT_NE(noHomeErr.find("Pelamy.ini"), std::string::npos);
+  EXPECT_EQ(timesSaid(noHomeErr), 1) << noHomeErr;
 }
 
 TEST(InstanceLock, EveryCopyHoldsTheNamedLockInTheRuntimeFolder) {
