@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -68,9 +69,9 @@ using TChange = std::function<void(TIniEdit&)>;
 
 // One write of the file: a key written (Value) or deleted (no Value), a section erased
 // (no Key), or an update (Update), which reads the file and writes what it makes of it.
-// A tentative write was made while the file had never been read, its reads refused: the
-// program wrote what it took from defaults, so it only adds a key the file (as read before
-// the writes, file) lacks, and deletes nothing.
+// A tentative write writes what the program took from defaults, without the file (its
+// reads refused by another copy's lock): it only adds a key the file (as read before the
+// writes, file) lacks, and deletes nothing.
 struct TWrite {
   QString Section;
   QString Key;
@@ -116,6 +117,14 @@ struct TCachedFile {
   bool Racy = true;      // the stamp alone cannot vouch for the content
   bool Refused = false;  // the last read was refused by another copy's lock, after waiting
   bool Seen = false;     // the file has been read (or found missing) once
+  // The values this copy took without the file while it could never read it, by key: the
+  // default each read gave, and what it wrote then. Written again, such a value is still
+  // no choice of the player's, so it never replaces a stored one, also once the file can
+  // be read; a key written with another value since is the player's (nullopt).
+  QHash<QString, std::optional<QString>> Taken;
+  // Writes under way, waiting for the lock: named with the kept-back ones when the
+  // program is ended before they are done.
+  std::map<quint64, TWrite> InFlight;
   TStamp Stamp;
   int Pinned = -1;
   quint64 LastUse = 0;
@@ -126,6 +135,27 @@ struct TCachedFile {
   quint64 Generation = 0;  // counts the changes of Doc, KeptBack and View
 
   ~TCachedFile() { Unpin(); }
+  bool Unread() const { return Refused && !Seen; }
+  // Whether the write only writes what this copy took without the file; remembers what
+  // it takes now.
+  bool TakenWithoutFile(const TWrite& write) {
+    if (write.Update) return false;
+    if (write.Key.isEmpty()) return Unread();
+    const QString key = TIniDocument::KeyId(write.Section, write.Key);
+    // Everything written without the file is made from defaults (a size chosen for the
+    // screen when none is stored, the next tip after none shown).
+    if (Unread()) {
+      if (write.Value) Taken.insert(key, write.Value);
+      return true;
+    }
+    const auto taken = Taken.find(key);
+    if (taken == Taken.end()) return false;
+    if (taken->has_value() && *taken == write.Value) return true;
+    *taken = std::nullopt;
+    return false;
+  }
+  // Entries that hold what must not be forgotten stay in the cache.
+  bool Evictable() const { return KeptBack.empty() && Taken.empty() && InFlight.empty(); }
   void Unpin() {
     if (Pinned >= 0) ::close(Pinned);
     Pinned = -1;
@@ -216,10 +246,11 @@ std::shared_ptr<TCachedFile> CachedFile(const QString& fileName) {
   static quint64 uses = 0;
   auto found = files.find(fileName);
   if (found == files.end()) {
-    // Entries holding kept-back changes stay until those are written.
+    // Entries holding kept-back changes stay until those are written, and so do those
+    // that remember what this copy took without the file.
     auto oldest = files.end();
     for (auto it = files.begin(); it != files.end(); ++it)
-      if (it->second->KeptBack.empty() && (oldest == files.end() || it->second->LastUse < oldest->second->LastUse))
+      if (it->second->Evictable() && (oldest == files.end() || it->second->LastUse < oldest->second->LastUse))
         oldest = it;
     if (files.size() >= MaxCachedFiles && oldest != files.end()) files.erase(oldest);
     found = files.emplace(fileName, std::make_shared<TCachedFile>()).first;
@@ -366,10 +397,12 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
     if (write) write->Apply(edit, file);
   }
   const bool changed = doc.Changed();
-  // A write that changes nothing holds only while the file read is still the one there.
-  const TSaveResult saved = changed          ? SaveFile(lock, doc.Bytes())
-                            : lock.InPlace() ? TSaveResult::Saved
-                                             : TSaveResult::Moved;
+  // A write that changes nothing holds only while the file read is still the one there,
+  // as it was read.
+  const QByteArray basis = file.Bytes();
+  const TSaveResult saved = changed                  ? SaveFile(lock, doc.Bytes(), basis)
+                            : lock.Unchanged(basis) ? TSaveResult::Saved
+                                                     : TSaveResult::Moved;
   if (saved == TSaveResult::Moved) return saved;
   // The lock is on the new file now, so no other copy has replaced it.
   struct stat status {};
@@ -440,19 +473,25 @@ bool KeepBack(const QString& fileName, TWrite write) {
 
 // One write of the file: under the lock when it comes in time, else kept back.
 bool Commit(const QString& fileName, TWrite write) {
+  static quint64 writes = 0;
   bool keptBack = false;
+  quint64 id = 0;
   {
     std::lock_guard guard(CacheMutex());
     const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
     keptBack = !entry->KeptBack.empty();
-    write.Tentative = entry->Refused && !entry->Seen;
+    write.Tentative = entry->TakenWithoutFile(write);
+    id = ++writes;
+    entry->InFlight.emplace(id, write);
   }
   // Locked from the read to the rename, and the file read afresh under the lock when it
   // changed, so that a write never acts on another copy's older view of the file.
   bool busy = false;
   const TSaveResult saved = LockAndSave(fileName, keptBack ? KeptBackWait : LockWait, &write, busy);
-  if (busy) return KeepBack(fileName, std::move(write));
-  return saved == TSaveResult::Saved;
+  const bool done = busy ? KeepBack(fileName, std::move(write)) : saved == TSaveResult::Saved;
+  std::lock_guard guard(CacheMutex());
+  CachedFile(fileName)->InFlight.erase(id);
+  return done;
 }
 
 // Runs a read-only look at the file's current content (as last read, while another copy's
@@ -468,12 +507,32 @@ TResult Look(const QString& fileName, TResult def, TLook look) {
   return look(ViewOf(guard, *entry));
 }
 
-// The sections the kept-back writes of the file write to.
+// One key's value, nullopt when the file lacks it. While this copy has never read the
+// file, the key then takes the value given (the caller's default) as one it took without
+// the file.
+std::optional<QString> ReadValue(const QString& section, const QString& key, const QString& fileName,
+                                 const QString& given) {
+  std::unique_lock guard(CacheMutex());
+  std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
+  if (RefreshWaiting(guard, fileName, entry) == TFreshness::Unreadable) return std::nullopt;
+  std::optional<QString> value = entry->KeptBack.empty() ? entry->Doc.Value(section, key)
+                                 : entry->ViewValid      ? entry->View.Value(section, key)
+                                                         : ViewOf(guard, *entry).Value(section, key);
+  if (!value && entry->Unread()) {
+    const QString id = TIniDocument::KeyId(section, key);
+    if (!entry->Taken.contains(id)) entry->Taken.insert(id, given);
+  }
+  return value;
+}
+
+// The sections the kept-back writes of the file, and the writes still waiting for its
+// lock, write to.
 QStringList KeptBackSections(const QString& fileName) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
   const TIniDocument file = entry->Doc;
-  const std::vector<TWrite> kept = entry->KeptBack;
+  std::vector<TWrite> kept = entry->KeptBack;
+  for (const auto& [id, write] : entry->InFlight) kept.push_back(write);
   guard.unlock();
   TIniDocument scratch = file;
   TIniEdit edit(scratch);
@@ -486,7 +545,7 @@ QStringList KeptBackSections(const QString& fileName) {
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& fileName) {
   if (section.isEmpty() || key.isEmpty() || fileName.isEmpty()) return def;
-  return Look(fileName, def, [&](const TIniDocument& doc) { return doc.Value(section, key).value_or(def); });
+  return ReadValue(section, key, fileName, def).value_or(def);
 }
 
 bool WritePrivateProfileString(const QString& section, const QString& key,
@@ -506,18 +565,20 @@ bool FlushPrivateProfiles(std::chrono::milliseconds timeout) {
   {
     std::lock_guard guard(CacheMutex());
     for (const auto& [name, entry] : CachedFiles())
-      if (!entry->KeptBack.empty()) waiting.append(name);
+      if (!entry->KeptBack.empty() || !entry->InFlight.empty()) waiting.append(name);
   }
   bool allSaved = true;
   for (const QString& fileName : waiting) {
     bool busy = false;
-    if (LockAndSave(fileName,
-                    std::max(deadline - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration::zero()),
-                    nullptr, busy) == TSaveResult::Saved)
-      continue;
+    LockAndSave(fileName,
+                std::max(deadline - std::chrono::steady_clock::now(), std::chrono::steady_clock::duration::zero()),
+                nullptr, busy);
+    // A write still under way (the program ended from another thread meanwhile) is not
+    // saved either.
     {
       std::lock_guard guard(CacheMutex());
-      if (CachedFile(fileName)->KeptBack.empty()) continue;
+      const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
+      if (entry->KeptBack.empty() && entry->InFlight.empty()) continue;
     }
     allSaved = false;
     const QString message = QStringLiteral("Pellamy!: settings not saved to %1 (it stayed locked or could not be "
@@ -529,14 +590,22 @@ bool FlushPrivateProfiles(std::chrono::milliseconds timeout) {
   return allSaved;
 }
 
+bool ProfileUnread(const QString& fileName) {
+  std::lock_guard guard(CacheMutex());
+  const auto found = CachedFiles().find(fileName);
+  return found != CachedFiles().end() && found->second->Unread();
+}
+
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
   return GetPrivateProfileString(section, key, def, FFileName);
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const {
-  const QString text = ReadString(section, key, QString());
+  if (section.isEmpty() || key.isEmpty() || FFileName.isEmpty()) return def;
+  // Without the file, the default is taken as the text that writing it back would write.
+  const std::optional<QString> text = ReadValue(section, key, FFileName, QString::number(def));
   int value = 0;
-  return TryStrToInt(text, value) ? value : def;
+  return text && TryStrToInt(*text, value) ? value : def;
 }
 
 bool TIniFile::ReadBool(const QString& section, const QString& key, bool def) const {

@@ -29,6 +29,13 @@
 // earlier kept one; an update is applied again to the file as it is then. Reads of the
 // file answer as if the kept changes were written.
 //
+// A copy that starts while another copy's lock refuses every read (shares that enforce
+// locks) and waits in vain goes on with defaults. What it takes without the file (the
+// default of each read, and what it writes meanwhile) never replaces a stored value, also
+// once the file can be read: writing such a value again only adds the key where the file
+// lacks it. A key written with another value once the file can be read is the player's
+// choice, and saved; so is every update.
+//
 // Line endings: a rewritten line keeps its own ending; an added line takes the ending of
 // the file's first terminated line, and a new file uses "\r\n" as Windows does. A new key
 // goes after the last non-blank line of its section (comments included); a new section
@@ -68,8 +75,13 @@ bool UpdatePrivateProfile(const QString& fileName, std::function<void(TIniEdit&)
 // Writes every change kept back behind a stuck copy, waiting for the locks no longer
 // than timeout in all. Called when the program ends (also from exit(): it needs no other
 // object of the program). True when nothing is left unsaved; otherwise one line per file
-// on standard error names the file and its unsaved sections.
+// on standard error names the file and its unsaved sections, those of writes another
+// thread still has under way included.
 bool FlushPrivateProfiles(std::chrono::milliseconds timeout = std::chrono::seconds(5));
+
+// True while this copy has never read the file: another copy's lock refused every read so
+// far, and reads give defaults.
+bool ProfileUnread(const QString& fileName);
 
 // The framework's INI class over the same calls.
 class TIniFile {

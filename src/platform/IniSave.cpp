@@ -162,6 +162,16 @@ bool TSaveLock::InPlace() const {
          ::stat(FPath.constData(), &reached) == 0 && SameFile(reached, locked);
 }
 
+bool TSaveLock::Unchanged(const QByteArray& basis) const {
+  if (!InPlace()) return false;
+  // The content itself: an in-place rewrite within one tick of a coarse clock, to the
+  // same size, keeps every time stamp. Read through the lock's own descriptor, which
+  // shares that enforce locks let read.
+  QByteArray now;
+  struct stat status {};
+  return ReadWholeFile(FFile, basis.size(), now, status) == TReadResult::Read && now == basis;
+}
+
 TSaveLock::~TSaveLock() { Release(); }
 
 void TSaveLock::Release() {
@@ -179,7 +189,7 @@ void TSaveLock::Release() {
   FTarget.clear();
 }
 
-TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes) {
+TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes, const QByteArray& basis) {
   if (!lock.Held()) return TSaveResult::Failed;
   const int folder = lock.Folder();
   struct stat old {};
@@ -200,9 +210,10 @@ TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes) {
   // Locked before the rename, so that the file in place is never without the lock.
   bool ok = ::fchmod(handle, old.st_mode & 07777) == 0 && SaveCalls().Lock(handle, LOCK_EX | LOCK_NB) == 0;
   ok = ok && WriteAll(handle, bytes) && ::fdatasync(handle) == 0;
-  // Renamed only over the file this copy read and locked: one another program put in its
-  // place since then holds changes (and other copies' writes) that were never read here.
-  const bool moved = ok && !lock.InPlace();
+  // Renamed only over the file this copy read and locked, as it read it: one another
+  // program put in its place or rewrote since then holds changes (and other copies'
+  // writes) that were never read here.
+  const bool moved = ok && !lock.Unchanged(basis);
   ok = ok && !moved && ::renameat(folder, tempName.constData(), folder, lock.FName.constData()) == 0;
   if (!ok) {
     ::unlinkat(folder, tempName.constData(), 0);

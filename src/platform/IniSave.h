@@ -49,7 +49,8 @@ enum class TSaveResult {
 // the name still reaches the locked file; a save moves it onto the new file before the
 // rename, so the file in place is locked at every moment. The kernel drops it when its
 // holder ends, so a killed copy never leaves it held. Another program (an editor, a sync
-// tool) may still replace or remove the file while the lock is held: InPlace tells.
+// tool) may still replace, remove or rewrite the file while the lock is held: Unchanged
+// tells.
 class TSaveLock {
 public:
   // Waits for the lock at most wait.
@@ -66,11 +67,13 @@ public:
   const QString& Target() const { return FTarget; }
   int Folder() const { return FFolder; }
   int Handle() const { return FFile; }
-  // While held: the name still reaches the locked file.
-  bool InPlace() const;
+  // While held: the name still reaches the locked file, and that file still holds basis,
+  // the bytes read from it (another program may rewrite it in place, lock or not).
+  bool Unchanged(const QByteArray& basis) const;
 
 private:
-  friend TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes);
+  friend TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes, const QByteArray& basis);
+  bool InPlace() const;
   void Release();
 
   int FFolder = -1;
@@ -85,12 +88,14 @@ private:
   bool FBusy = false;
 };
 
-// Replaces the locked file with bytes: a new hidden temporary beside it, written and
-// synced, given the old file's owner and permissions, locked, renamed over it, then the
-// folder synced so that the rename survives a power cut too. The lock is then on the new
-// file. A file without write permission (for anyone, when run as root) is never replaced,
-// nor one the name no longer reaches (Moved: lock the file now there and start over).
-TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes);
+// Replaces the locked file with bytes, made from basis (the file as read under the lock):
+// a new hidden temporary beside it, written and synced, given the old file's owner and
+// permissions, locked, renamed over it, then the folder synced so that the rename
+// survives a power cut too. The lock is then on the new file. A file without write
+// permission (for anyone, when run as root) is never replaced, nor one the name no
+// longer reaches or that no longer holds basis (Moved: lock the file now there, read it
+// and start over).
+TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes, const QByteArray& basis);
 
 enum class TReadResult {
   Read,

@@ -243,9 +243,143 @@ on_share() {
   [ "$(key "$ini" Holder Key)" = 1 ] || fail "$name: the other copy's write is lost"
 }
 
+# defaults_on_share <case> <change>: the player's settings differ from the defaults; the
+# program starts on the share while another copy holds the lock for 7 s, longer than
+# start-up waits, so it goes on with defaults. Once the lock is free the player closes the
+# tip of the day, opens the options and closes them: unchanged ("none"), or with the first
+# card back chosen ("back"). No stored value but that choice is replaced, the main window's
+# place included.
+defaults_on_share() {
+  local name=$1 change=$2 dir="$WORK/$1"
+  local ini="$dir/config/Orrindale/Pellamy.ini"
+  mkdir -p "$(dirname "$ini")"
+  printf '[Preferences]\r\nShowTips=0\r\nCardSize=0\r\nBackIndex=3\r\nDisableSound=1\r\nRestoreLastGame=0\r\nDoAnimation=0\r\nSkipConfirms=1\r\nAutoplaySpeed=120\r\n[MainWindow]\r\nNormPos=20,30,342,359\r\n' >"$ini"
+  cp "$ini" "$dir/before.ini"
+  x_start "$dir" 1280x1024
+  wm_start "$dir"
+  hold "$dir" "$ini" "$SHARE"
+  local holder=$HOLDER start
+  start=$(now_us)
+  XDG_CONFIG_HOME="$dir/config" LD_PRELOAD="$SHARE" QT_QPA_PLATFORM=xcb "$APP" >"$dir/app.log" 2>&1 &
+  local app=$!
+  PIDS+=("$app")
+  wait_for "start-up to go on with defaults" grep -q "stays locked" "$dir/app.log"
+  while [ $((($(now_us) - start) / 1000)) -lt 7000 ]; do sleep 0.1; done
+  echo >&4
+  exec 4>&-
+  wait "$holder" || fail "$name: the other copy could not write: $(cat "$dir/holder.log")"
+  wait_for "the tip of the day" xdotool search --onlyvisible --name '^Pellamy! Tips$'
+  xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Pellamy! Tips$' | head -1)" key Return
+  local main options
+  wait_for "the main window alone" eval '! xdotool search --onlyvisible --name "^Pellamy! Tips$"'
+  main=$(xdotool search --onlyvisible --name '^Pellamy!$' | head -1)
+  xdotool windowactivate --sync "$main" mousemove --window "$main" 270 80 click 1
+  wait_for "the options" xdotool search --onlyvisible --name '^Pellamy Options$'
+  options=$(xdotool search --onlyvisible --name '^Pellamy Options$' | head -1)
+  sleep 0.3
+  # The first back's radio button, below its picture on the first page.
+  [ "$change" = back ] && xdotool mousemove --window "$options" 58 177 click 1 && sleep 0.3
+  xdotool windowactivate --sync "$options" key Return
+  wait_for "the options to close" eval '! xdotool search --onlyvisible --name "^Pellamy Options$"'
+  kill -TERM "$app"
+  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
+  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
+  wait "$app"
+  local status=$?
+  x_stop
+  note "$name: status $status: $(tr -d '\r' <"$ini" | tr '\n' ' ')"
+  [ "$status" = 0 ] || fail "$name: ended with status $status: $(cat "$dir/app.log")"
+  local replaced=()
+  while IFS=$'\t' read -r s k v; do
+    [ "$change" = back ] && [ "$k" = BackIndex ] && v=0
+    [ "$(key "$ini" "$s" "$k")" = "$v" ] || replaced+=("[$s] $k=$v became '$(key "$ini" "$s" "$k")'")
+  done < <(tr -d '\r' <"$dir/before.ini" | awk -F= '/^\[/ {s = substr($0, 2, length($0) - 2); next} NF > 1 {print s "\t" $1 "\t" substr($0, length($1) + 2)}')
+  [ ${#replaced[@]} = 0 ] || fail "$name: ${#replaced[@]} stored values replaced: ${replaced[*]}"
+  [ "$(key "$ini" Holder Key)" = 1 ] || fail "$name: the other copy's write is lost"
+}
+
+# quick_ctrl_c <case> <seconds>: Klondike opens at start; then another copy takes the lock
+# and keeps it. Ctrl+C, and a second one that many seconds later, while the first write
+# of the ending still waits for the lock: the program ends at once and names what it
+# could not save.
+quick_ctrl_c() {
+  local name=$1 delay=$2 dir="$WORK/$1"
+  local ini="$dir/config/Orrindale/Pellamy.ini"
+  mkdir -p "$(dirname "$ini")"
+  printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=16\r\nCardSize=1\r\nDisableSound=1\r\n' >"$ini"
+  x_start "$dir" 1280x1024
+  XDG_CONFIG_HOME="$dir/config" QT_QPA_PLATFORM=xcb env --default-signal=INT "$APP" >"$dir/app.log" 2>&1 &
+  local app=$!
+  PIDS+=("$app")
+  wait_for "the Klondike window" xdotool search --onlyvisible --name '^Klondike'
+  hold "$dir" "$ini"
+  local holder=$HOLDER
+  kill -INT "$app"
+  sleep "$delay"
+  kill -INT "$app"
+  for _ in $(seq 100); do ended "$app" && break; sleep 0.02; done
+  ended "$app" || fail "$name: a second Ctrl+C did not end the program at once"
+  wait "$app"
+  local status=$?
+  note "$name: status $status: $(grep "not saved" "$dir/app.log")"
+  [ "$status" = 130 ] || fail "$name: ended with status $status, not as by Ctrl+C (130)"
+  grep -F "settings not saved to $ini" "$dir/app.log" | grep -q '\[' ||
+    fail "$name: the unsaved settings were dropped without a word: $(cat "$dir/app.log")"
+  echo >&4
+  exec 4>&-
+  wait "$holder"
+  x_stop
+}
+
 run sigterm term
 run ctrl-c-twice int2
 run xloss xloss
 for state in newgame restart options statistics selectgame closequestion menu drag; do in_state "$state" "$state"; done
 on_share
+defaults_on_share defaults-unchanged none
+defaults_on_share defaults-one-change back
+quick_ctrl_c ctrl-c-0.1s 0.1
+quick_ctrl_c ctrl-c-0.3s 0.3
+
+# file_size_limit <start|end>: the process's file-size limit (ulimit -f) is below the size
+# of the settings file, which the player padded with notes of their own. The first save
+# comes at start-up ("start": a first start's preferences) or at the ending ("end": the
+# main window's place). Each save fails as on a full disk: the program runs on and ends as
+# Quit does, the player's file whole and nothing left beside it.
+file_size_limit() {
+  local name="file-size-limit-$1" dir="$WORK/file-size-limit-$1"
+  local ini="$dir/config/Orrindale/Pellamy.ini"
+  mkdir -p "$(dirname "$ini")"
+  {
+    printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=0\r\n'
+    [ "$1" = end ] && printf 'CardSize=1\r\nSndVer=1\r\nSoundMask=3711\r\n'
+    printf '[My notes]\r\n'
+    for i in $(seq 60); do printf '; note %02d, kept here by the player, long enough to make the file grow\r\n' "$i"; done
+  } >"$ini"
+  cp "$ini" "$dir/player.ini"
+  x_start "$dir" 1280x1024
+  # bash counts the limit in blocks of 1024 bytes: 2 KB, below the file's 4 KB.
+  (ulimit -f 2 && XDG_CONFIG_HOME="$dir/config" QT_QPA_PLATFORM=xcb exec "$APP") >"$dir/app.log" 2>&1 &
+  local app=$!
+  PIDS+=("$app")
+  for _ in $(seq 200); do
+    ended "$app" && break
+    xdotool search --onlyvisible --name '^Pellamy!$' >/dev/null && break
+    sleep 0.05
+  done
+  ended "$app" || { sleep 0.5; kill -TERM "$app"; }
+  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
+  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
+  wait "$app"
+  local status=$? beside
+  x_stop
+  beside=$(ls -A "$(dirname "$ini")" | tr '\n' ' ')
+  note "$name: status $status; in the settings folder: $beside"
+  [ "$status" = 0 ] || fail "$name: ended with status $status, not as Quit does: $(cat "$dir/app.log")"
+  cmp -s "$ini" "$dir/player.ini" || fail "$name: the player's settings file changed: $(tr -d '\r' <"$ini" | head -8)"
+  [ "$beside" = "Pellamy.ini " ] || fail "$name: left beside the settings file: $beside"
+}
+file_size_limit start
+file_size_limit end
+
 echo "PASS"

@@ -684,7 +684,8 @@ TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheSt
   // from them never lands over the stored values; what the file lacks is added, and
   // counters count on the file as it is.
   const QString path = Dir.File("Stuck.ini");
-  WriteFileBytes(path, stored);
+  const QByteArray stuck = "[Preferences]\r\nCardSize=0\r\nShowTips=0\r\nBackIndex=3\r\n[Stats]\r\nPlayed=7\r\n";
+  WriteFileBytes(path, stuck);
   QProcess holder;
   StartHolder(holder, path, true);
   const pid_t pid = pid_t(holder.processId());
@@ -693,6 +694,7 @@ TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheSt
   EXPECT_EQ(GetPrivateProfileString("Preferences", "CardSize", "2", path), "2");
   const auto start = Clock::now();
   EXPECT_EQ(GetPrivateProfileString("Preferences", "ShowTips", "1", path), "1");
+  EXPECT_EQ(TIniFile(path).ReadInteger("Preferences", "BackIndex", 7), 7);
   EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
   EXPECT_TRUE(WritePrivateProfileString("Preferences", "CardSize", "2", path));
   EXPECT_TRUE(WritePrivateProfileString("Preferences", "TipIndex", "1", path));
@@ -703,7 +705,7 @@ TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheSt
   // This copy sees its own writes, before it ever read the file.
   EXPECT_EQ(GetPrivateProfileString("Preferences", "CardSize", "<def>", path), "2");
   EXPECT_EQ(GetPrivateProfileString("Preferences", "TipIndex", "<def>", path), "1");
-  EXPECT_EQ(ReadFileBytes(path), stored);
+  EXPECT_EQ(ReadFileBytes(path), stuck);
   const QByteArray said = caught.Text();
   EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
   EXPECT_TRUE(said.contains(QFile::encodeName(path))) << said.toStdString();
@@ -712,39 +714,120 @@ TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheSt
   holder.write("\n");
   ASSERT_TRUE(holder.waitForFinished(30000));
   EXPECT_TRUE(FlushPrivateProfiles());
-  EXPECT_EQ(ReadFileBytes(path),
-            "[Preferences]\r\nCardSize=0\r\nShowTips=0\r\nTipIndex=1\r\n[Stats]\r\nPlayed=8\r\n[Holder]\r\nKey=1\r\n");
+  const QByteArray saved =
+      "[Preferences]\r\nCardSize=0\r\nShowTips=0\r\nBackIndex=3\r\nTipIndex=1\r\n[Stats]\r\nPlayed=8\r\n[Holder]"
+      "\r\nKey=1\r\n";
+  EXPECT_EQ(ReadFileBytes(path), saved);
+
+  // Once the file can be read, what this copy took without it still replaces nothing: an
+  // options dialog closed unchanged writes it all again. A value the player changes is
+  // saved, and stays the player's when changed back to the default.
+  TIniFile ini(path);
+  ini.WriteInteger("Preferences", "CardSize", 2);
+  ini.WriteBool("Preferences", "ShowTips", true);
+  ini.WriteInteger("Preferences", "BackIndex", 7);
+  ini.WriteInteger("Preferences", "TipIndex", 1);
+  EXPECT_EQ(ReadFileBytes(path).toStdString(), saved.toStdString());
+  ini.WriteInteger("Preferences", "BackIndex", 4);
+  EXPECT_EQ(ReadFileBytes(path).toStdString(), QByteArray(saved).replace("BackIndex=3", "BackIndex=4").toStdString());
+  ini.WriteInteger("Preferences", "BackIndex", 7);
+  EXPECT_EQ(ReadFileBytes(path).toStdString(), QByteArray(saved).replace("BackIndex=3", "BackIndex=7").toStdString());
 }
 
-TEST_F(IniFileTest, AFileReplacedByAnotherProgramUnderTheLockKeepsEveryWriteReportedSaved) {
-  // While one copy holds the lock inside a change, an editor saves the file by rename, or
-  // the file is removed; another copy then locks the new file and saves at once. The first
-  // copy's change is made again on the file now there, so nothing is renamed over.
-  const PellamyTest::TWatchdog watchdog("a file replaced under the lock", std::chrono::seconds(60));
+TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteReportedSaved) {
+  // While one copy holds the lock inside a change, an editor saves the file by rename or
+  // rewrites it in place, the file is removed, or the link that is the settings name is
+  // pointed at another file; another copy then saves (at once, or as soon as the lock
+  // frees). The first copy's change is made again on the file now there, so nothing is
+  // renamed over, also when its change changes nothing in the file it first read.
+  const PellamyTest::TWatchdog watchdog("a file changed under the lock", std::chrono::seconds(90));
+  enum TChange { Renamed, Removed, RewrittenInPlace, Relinked };
+  struct TCase {
+    const char* Name;
+    TChange Change;
+    bool HeldAlready;  // the file holds the first copy's key already: its change changes nothing
+  };
+  const TCase cases[] = {
+      {"replaced by an editor", Renamed, false},
+      {"removed", Removed, false},
+      {"rewritten in place", RewrittenInPlace, false},
+      {"holding the key, replaced by an editor", Renamed, true},
+      {"holding the key, removed", Removed, true},
+      {"holding the key, the name's link pointed elsewhere", Relinked, true},
+  };
+  const QByteArray old = "[Old]\r\nKey=old\r\n";
+  const QByteArray held = "[Holder]\r\nKey=1\r\n";
+  const QByteArray edited = "[Edited]\r\nBy=editor\r\n";
+  const QString first = Dir.File("first.ini"), second = Dir.File("second.ini");
   for (const bool network : {false, true}) {
-    for (const bool removed : {false, true}) {
-      SCOPED_TRACE(std::string(network ? "on a network mount, " : "on a local disk, ") +
-                   (removed ? "removed" : "replaced by an editor"));
+    for (const TCase& c : cases) {
+      SCOPED_TRACE(std::string(network ? "on a network mount, " : "on a local disk, ") + c.Name);
       std::optional<PellamyTest::TNetworkMount> mount;
       if (network) mount.emplace();
-      WriteFileBytes(Path, "[Old]\r\nKey=old\r\n");
+      QFile::remove(Path);
+      const QByteArray before = old + (c.HeldAlready ? held : QByteArray());
+      if (c.Change == Relinked) {
+        WriteFileBytes(first, before);
+        WriteFileBytes(second, edited);
+        ASSERT_TRUE(QFile::link(first, Path));
+      } else {
+        WriteFileBytes(Path, before);
+      }
       QProcess holder;
       StartHolder(holder, Path, network);
-      if (removed) {
-        ASSERT_TRUE(QFile::remove(Path));
-      } else {
-        WriteFileBytes(Dir.File("edited.tmp"), "[Edited]\r\nBy=editor\r\n");
-        ASSERT_EQ(rename(QFile::encodeName(Dir.File("edited.tmp")).constData(), QFile::encodeName(Path).constData()), 0);
+      QProcess copyB;
+      const QStringList setB{Path, "set", "Other", "Copy", "B"};
+      switch (c.Change) {
+        case Renamed:
+          WriteFileBytes(Dir.File("edited.tmp"), edited);
+          ASSERT_EQ(rename(QFile::encodeName(Dir.File("edited.tmp")).constData(), QFile::encodeName(Path).constData()),
+                    0);
+          break;
+        case Removed:
+          ASSERT_TRUE(QFile::remove(Path));
+          break;
+        case RewrittenInPlace:
+          WriteFileBytes(Path, edited);
+          break;
+        case Relinked: {
+          // Copy B waits for the lock of the file the link leads to now; then the link moves.
+          copyB.start(QStringLiteral(PELLAMY_INI_WRITER), network ? QStringList{"network"} + setB : setB);
+          ASSERT_TRUE(copyB.waitForStarted());
+          const QString fd = QStringLiteral("/proc/%1/fd/").arg(copyB.processId());
+          const QString target = QFileInfo(first).canonicalFilePath();
+          auto opened = [&] {
+            for (const QString& n : QDir(fd).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+              if (QFile::symLinkTarget(fd + n) == target) return true;
+            return false;
+          };
+          for (int i = 0; i < 2000 && !opened(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          ASSERT_TRUE(opened());
+          ASSERT_TRUE(QFile::link(second, Dir.File("link.tmp")));
+          ASSERT_EQ(rename(QFile::encodeName(Dir.File("link.tmp")).constData(), QFile::encodeName(Path).constData()),
+                    0);
+          break;
+        }
       }
-      ASSERT_TRUE(RunWriter(network ? QStringList{"network", Path, "set", "Other", "Copy", "B"}
-                                    : QStringList{Path, "set", "Other", "Copy", "B"}));
+      // Copy B saves beside the held lock where the name leads to another file now.
+      if (c.Change == Renamed || c.Change == Removed)
+        ASSERT_TRUE(RunWriter(network ? QStringList{"network"} + setB : setB));
       // Once for the change it was making, once for the file now there.
       holder.write("\n\n");
       holder.closeWriteChannel();
       ASSERT_TRUE(holder.waitForFinished(30000));
       EXPECT_EQ(holder.exitCode(), 0);
-      EXPECT_EQ(Disk(), std::string(removed ? "" : "[Edited]\r\nBy=editor\r\n") +
-                            "[Other]\r\nCopy=B\r\n[Holder]\r\nKey=1\r\n");
+      if (c.Change == Relinked) {
+        ASSERT_TRUE(copyB.waitForFinished(30000));
+        EXPECT_EQ(copyB.exitCode(), 0);
+        // Everything lands where the name leads now; the file it led to keeps what it had.
+        EXPECT_EQ(ReadFileBytes(first).toStdString(), before.toStdString());
+        const QByteArray now = ReadFileBytes(second);
+        EXPECT_TRUE(now == edited + held + "[Other]\r\nCopy=B\r\n" || now == edited + "[Other]\r\nCopy=B\r\n" + held)
+            << now.toStdString();
+      } else {
+        const QByteArray b = c.Change == RewrittenInPlace ? QByteArray() : QByteArray("[Other]\r\nCopy=B\r\n");
+        EXPECT_EQ(Disk(), ((c.Change == Removed ? QByteArray() : edited) + b + held).toStdString());
+      }
       EXPECT_TRUE(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden).filter("pellamy-save").isEmpty());
     }
   }

@@ -5,7 +5,7 @@
 //                                                   started as root (another user's copy);
 //                                                   with "network", under the locking rules
 //                                                   of network mounts (NetworkMount.h)
-//   IniWriter <file> set <section> <key> <value>   one write
+//   IniWriter <file> set <section> <key> <value>   one write, waited for as the program's end waits
 //   IniWriter <file> race <copy> <count>            count rounds of: a key of its own in
 //                                                   section "Copy<copy>", then the shared
 //                                                   counter [Stats] Played read and written
@@ -51,9 +51,11 @@ int main(int argc, char** argv) {
   if (argc < 3) return 2;
   const QString file = QString::fromLocal8Bit(argv[1]);
   const QString command = QString::fromLatin1(argv[2]);
+  // Written as the program writes: a write kept back behind the lock goes to disk as it ends.
   if (command == QLatin1String("set") && argc == 6)
     return WritePrivateProfileString(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4]),
-                                     QString::fromLocal8Bit(argv[5]), file)
+                                     QString::fromLocal8Bit(argv[5]), file) &&
+                   FlushPrivateProfiles()
                ? 0
                : 1;
   if (command == QLatin1String("race") && argc == 5) {
