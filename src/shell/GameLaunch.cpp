@@ -59,14 +59,12 @@ QString SizeWarningText(int kind) {
   }
 }
 
-// The frame the window manager will give this very window. The main window's frame will
-// not do: it is not resizable, and window managers draw resize handles on a resizable
-// window only (openbox's bottom edge is 4 pixels thicker then). The game window is not
-// shown yet, so its native window is made now and the window manager asked for the frame
-// to come (offscreen, the platform's own margins).
-QMargins GameWindowFrame(QWidget* window) {
+// The height of the title bar the window manager will give this very window: the top of
+// its frame. The game window is not shown yet, so its native window is made now and the
+// window manager asked for the frame to come (offscreen, the platform's own margins).
+int GameWindowTitleBar(QWidget* window) {
   window->winId();
-  return WindowFrame::Extents(window);
+  return WindowFrame::Extents(window).top();
 }
 
 // Bits per pixel of the display, -1 when it has no palette (any true-colour display).
@@ -132,10 +130,11 @@ void TPellamyForm::GameSelectListBoxClick() {
     } else {
       SetGameCardSize(cardSize);
       if (QWidget* window = GameWindows::Create(index, cardSize)) {
-        const QSize needs = window->minimumSize().grownBy(GameWindowFrame(window));
+        // A window whose minimum client area, or that and its title bar, does not fit the
+        // free desktop cannot show its right-hand piles, its bottom row and status bar, or
+        // its title bar. Side borders and the bottom edge may run past the desktop's edges.
+        const QSize needs(window->minimumWidth(), window->minimumHeight() + GameWindowTitleBar(window));
         const QSize area = Metrics::WorkAreaSize(screen());
-        // A window whose minimum does not fit the free desktop cannot show its right-hand
-        // piles or its bottom row and status bar.
         if (needs.width() > area.width() || needs.height() > area.height()) {
           // Never shown, so it stores nothing as it goes. Deleted here rather than by a
           // flush of every pending deletion, which could free a window whose handler runs.

@@ -78,11 +78,13 @@ QRect AreaHolding(qint64 left, qint64 top, qint64 width, qint64 height) {
   return best;
 }
 
-// Keeps a span of the given size inside the area's span where it fits; a larger one
-// starts at the area's start.
-qint64 Pull(qint64 pos, qint64 size, qint64 lo, qint64 extent) {
-  if (size >= extent) return lo;
-  return std::clamp(pos, lo, lo + extent - size);
+// Keeps a span of the given size inside the area's span where it fits. A larger one keeps
+// its inner part (the span less `before` and `after`) inside, its edges past the area's;
+// where that part is larger too, it starts at the area's start.
+qint64 Pull(qint64 pos, qint64 size, qint64 lo, qint64 extent, qint64 before, qint64 after) {
+  if (size <= extent) return std::clamp(pos, lo, lo + extent - size);
+  const qint64 first = lo - before;
+  return std::clamp(pos, first, std::max(first, lo + extent - size + after));
 }
 
 }  // namespace
@@ -189,20 +191,21 @@ void TFormPlacement::PlaceOuterRect(const QRect& outer) {
 // A stored rectangle may come from a larger screen or a damaged file, and a window's own
 // first place may be too large for a small screen: the window gets no larger than the free
 // area of its screen (frame included) and no smaller than its minimum, and the whole
-// frame, title bar and status bar alike, is moved onto that area. Where even the minimum
-// is taller or wider than the area, the frame's top and left edges, and so the title
-// bar, stay on it. A rectangle that fits is kept as it is.
+// frame, title bar and status bar alike, is moved onto that area. A frame wider or taller
+// than the area keeps its client area and title bar on it, the side borders and bottom
+// edge running past; where even those do not fit, the client area's left edge and the
+// title bar stay on it. A rectangle that fits is kept as it is.
 QRect TFormPlacement::FitOnScreen(qint64 left, qint64 top, qint64 width, qint64 height) {
   const QRect area = AreaHolding(left, top, width, height);
+  const QMargins frame = WindowFrame::Extents(FForm);
   if (FSizeable) {
-    const QMargins frame = WindowFrame::Extents(FForm);
     const QSize least = FForm->minimumSize().grownBy(frame);
     const QSize most = FForm->maximumSize().grownBy(frame).boundedTo(area.size()).expandedTo(least);
     width = std::clamp<qint64>(width, least.width(), most.width());
     height = std::clamp<qint64>(height, least.height(), most.height());
   }
-  return QRect(int(Pull(left, width, area.left(), area.width())),
-               int(Pull(top, height, area.top(), area.height())), int(width), int(height));
+  return QRect(int(Pull(left, width, area.left(), area.width(), frame.left(), frame.right())),
+               int(Pull(top, height, area.top(), area.height(), 0, frame.bottom())), int(width), int(height));
 }
 
 void TFormPlacement::StorePlacement() {

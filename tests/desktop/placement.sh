@@ -9,9 +9,11 @@
 # that the program minimizes and restores as one, that a game window closed while
 # minimized comes back normal, and that "Minimize to Tray" puts a visible icon into an
 # XEmbed tray (trayer) whose double click brings the windows back. On smaller screens,
-# huge-card windows opened for the first time come up with their frames on the screen,
-# and one whose minimum and frame are taller or wider than the work area is refused with
-# the size warning.
+# huge-card windows opened for the first time come up with their frames on the screen, a
+# window whose frame is too large for the work area keeps its title bar and client area on
+# it, also when stored on a larger screen, and one whose client area is wider than the work
+# area, or that and its title bar taller, is refused with the size warning. On each screen
+# the launch test sweeps every game at every card size under the window manager.
 set -uo pipefail
 
 APP=${1:?usage: placement.sh <pellamy executable> <launch test executable>}
@@ -310,25 +312,36 @@ for k in NormPos 'NormPos(1280x1024)'; do
   set_key MainWindow "$k" 1100,900,3000,2000
 done
 [ "$(key Klondike NormPos)" = 200,150,2698,1525 ] || fail "run 6: could not write the large rectangle"
-frame_rect() {  # left,top,right,bottom of the frame
+frame_rect() {  # left,top,right,bottom of the frame; with "shown", of the title bar and client area
   local id=$1 ax ay w h l r t b
   eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "ax=" $4} /Absolute upper-left Y/ {print "ay=" $4}
     /^ *Width:/ {print "w=" $2} /^ *Height:/ {print "h=" $2}')"
   IFS=', ' read -r l r t b <<<"$(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //')"
+  [ "${2:-}" = shown ] && l=0 r=0 b=0
   echo "$((ax - l)),$((ay - t)),$((ax + w + r)),$((ay + h + b))"
 }
-IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+IFS=', ' read -r WX WY WW WH _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
 inside_workarea() {  # inside_workarea <what> <left,top,right,bottom> [run]
   local x1 y1 x2 y2
   IFS=, read -r x1 y1 x2 y2 <<<"$2"
   [ "$x1" -ge "$WX" ] && [ "$y1" -ge "$WY" ] && [ "$x2" -le $((WX + WW)) ] && [ "$y2" -le $((WY + WH)) ] ||
-    fail "${3:-run 6}: the $1's frame $2 is not inside the work area $WX,$WY,$((WX + WW)),$((WY + WH))"
+    fail "${3:-run 6}: the $1 $2 is not inside the work area $WX,$WY,$((WX + WW)),$((WY + WH))"
+}
+# The game window's title bar and client area lie inside the work area, and its whole frame
+# too where the frame fits.
+expect_placed() {  # expect_placed <what> <run>
+  local frame x1 y1 x2 y2
+  frame=$(frame_rect "$GAME")
+  IFS=, read -r x1 y1 x2 y2 <<<"$frame"
+  inside_workarea "$1's title bar and client area" "$(frame_rect "$GAME" shown)" "$2"
+  if [ $((x2 - x1)) -le "$WW" ] && [ $((y2 - y1)) -le "$WH" ]; then inside_workarea "$1's frame" "$frame" "$2"; fi
+  return 0
 }
 start_app
 GAME_RECT=$(frame_rect "$GAME"); MAIN_RECT=$(frame_rect "$MAIN")
 note "run 6: Klondike frame $GAME_RECT, main window frame $MAIN_RECT"
-inside_workarea "Klondike window" "$GAME_RECT"
-inside_workarea "main window" "$MAIN_RECT"
+inside_workarea "Klondike window's frame" "$GAME_RECT"
+inside_workarea "main window's frame" "$MAIN_RECT"
 [ "$GAME_RECT" = "$WX,$WY,$((WX + WW)),$((WY + WH))" ] ||
   fail "run 6: the Klondike window $GAME_RECT does not fill the work area it was too large for"
 quit_app
@@ -349,16 +362,34 @@ open_fresh() {  # open_fresh <game name> <list index> [card size]: a fresh setti
   printf '[Preferences]\r\nShowTips=0\r\nRestoreLastGame=1\r\nLastGame=%s\r\nCardSize=%s\r\nDisableSound=1\r\n' "$2" "$size" >"$INI"
   GAME_NAME=$1
 }
-opens_inside() {  # opens_inside <run> <what> <open_fresh arguments...>: its frame inside the work area
+opens_inside() {  # opens_inside <run> <what> <open_fresh arguments...>: placed inside the work area
   local run=$1 what=$2
   shift 2
   open_fresh "$@"
   start_app
-  IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
-  RECT=$(frame_rect "$GAME")
-  note "$run: $what on $SCREEN: frame $RECT"
-  inside_workarea "$what window" "$RECT" "$run"
+  IFS=', ' read -r WX WY WW WH _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+  note "$run: $what on $SCREEN: frame $(frame_rect "$GAME"), title bar and client area $(frame_rect "$GAME" shown)"
+  expect_placed "$what window" "$run"
   quit_app
+}
+# The window of the last opens_inside, stored far down and right on a larger screen, comes
+# back placed inside the work area.
+reopens_inside() {  # reopens_inside <run> <what> <settings section>
+  local size k
+  size=$(xwininfo -root | awk '/^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print w "x" h}')
+  for k in NormPos "NormPos($size)"; do set_key "$3" "$k" 300,200,2900,2200; done
+  start_app
+  note "$1: $2 stored on a larger screen: frame $(frame_rect "$GAME"), title bar and client area $(frame_rect "$GAME" shown)"
+  expect_placed "$2 window" "$1"
+  quit_app
+}
+# The launch test's sweep of every game at every card size on this screen, under this
+# window manager: no window whose client area and title bar fit is refused, and none opens
+# with either off the work area.
+sweep() {
+  QT_QPA_PLATFORM=xcb "$LAUNCH_TEST" --gtest_filter='*EveryAdmittedWindowFitsTheWorkArea' >"$WORK/sweep.log" 2>&1 ||
+    fail "the launch sweep on $SCREEN: $(grep -A4 Failure "$WORK/sweep.log" | head -40)"
+  note "$SCREEN: the launch sweep refuses no window that fits and opens none off the work area"
 }
 dialog_shown() {  # the screen-size warning: a dialog of the program
   local w
@@ -391,36 +422,48 @@ expect_refused() {  # expect_refused <what> <settings section> [screenshot name]
 }
 start_screen 1366x768
 SCREEN=1366x768
+sweep
 opens_inside "run 7" "huge Double Yukon" "Double Yukon" 8
 opens_inside "run 7" "huge Klondike" Klondike 16
 open_fresh Pyramid 20
 expect_refused "huge Pyramid" hPyramid pyramid-refused
 start_screen 1024x768
 SCREEN=1024x768
+sweep
 opens_inside "run 7" "huge Nestor" Nestor 19
 
-# ---- Run 8: windows wider than the screen; a panel; the height the warning names --------
-# A window whose minimum with its frame is wider than the work area is refused too, on a
+# ---- Run 8: windows as wide as the screen or wider; a panel; the height the warning names
+# A window whose minimum client area is wider than the work area is refused too, on a
 # screen as wide as its game's width minimum asks: large Montana on 1024x768, large Eight
-# Off on 800x600 (where large Klondike opens), huge Indian Patience on 1280x1024 (2 pixels
-# of frame too wide).
+# Off on 800x600 (where large Klondike opens). Small Montana on 800x600, huge Indian
+# Patience on 1280x1024 and huge Montana on 1600x1200 are as wide as the screen: they open
+# with their side borders past its edges, also from a rectangle stored on a larger screen.
 open_fresh Montana 18 1
 expect_refused "large Montana" Montana montana-refused
 start_screen 800x600
 SCREEN=800x600
+sweep
 open_fresh "Eight Off" 9 1
 expect_refused "large Eight Off" EightOff eight-off-refused
 opens_inside "run 8" "large Klondike" Klondike 16 1
+opens_inside "run 8" "small Montana" Montana 18 0
+reopens_inside "run 8" "small Montana" sMontana
 start_screen 1280x1024
 SCREEN=1280x1024
-open_fresh "Indian Patience" 15
-expect_refused "huge Indian Patience" hIndianPatience
+sweep
+opens_inside "run 8" "huge Indian Patience" "Indian Patience" 15
+reopens_inside "run 8" "huge Indian Patience" hIndianPatience
+start_screen 1600x1200
+SCREEN=1600x1200
+sweep
+opens_inside "run 8" "huge Montana" Montana 18
+reopens_inside "run 8" "huge Montana" hMontana
 
 # With a 24-pixel panel at the top of a 1366x768 screen, every huge game its width minimum
 # allows is launched from the main window's list in one run: each window that opens has
-# its whole frame inside the work area, below the panel. A game window's frame is 4 pixels
-# taller than the main window's under openbox (the resize handle), so huge Forty Thieves
-# and Indian Patience no longer fit and are refused with the taller windows.
+# its title bar and client area inside the work area, below the panel, and its whole frame
+# where that fits. Huge Forty Thieves and Indian Patience open with their bottom edges
+# below the screen; the taller windows are refused.
 start_screen 1366x768
 SCREEN="1366x768 (24-pixel panel)"
 panel_strut() { xprop -root _NET_WORKAREA | grep -q '= 0, 24, 1366, 744'; }
@@ -435,7 +478,8 @@ for _ in 1 2 3; do
 done
 PIDS+=("$PANEL")
 panel_strut || fail "the panel took no 24 pixels off the work area: $(xprop -root _NET_WORKAREA)"
-IFS=', ' read -r WX WY WW WH <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+IFS=', ' read -r WX WY WW WH _ <<<"$(xprop -root _NET_WORKAREA | sed 's/.*= //')"
+sweep
 open_fresh Klondike 16
 start_app
 # The game window launched last (not the one it replaced), or the warning.
@@ -473,18 +517,22 @@ for i in "${!GAMES[@]}"; do
     continue
   fi
   sleep 0.3  # the window manager's last configure
-  inside_workarea "huge ${GAMES[i]} window" "$(frame_rect "$GAME")" "run 8 (24-pixel panel)"
+  expect_placed "huge ${GAMES[i]} window" "run 8 (24-pixel panel)"
 done
-note "run 8: with a 24-pixel panel on 1366x768 refused: $REFUSED; every other huge window is inside the work area"
-[ "$REFUSED" = "Baker's Dozen, Beleaguered Castle, Forty Thieves, Indian Patience, La Belle Lucie, Pyramid, Pyramid Golf, Queen of Italy" ] ||
+note "run 8: with a 24-pixel panel on 1366x768 refused: $REFUSED; every other huge window is placed inside the work area"
+[ "$REFUSED" = "Baker's Dozen, Beleaguered Castle, La Belle Lucie, Pyramid, Pyramid Golf, Queen of Italy" ] ||
   fail "run 8: with a 24-pixel panel on 1366x768 the launch refused $REFUSED"
 quit_app
+opens_inside "run 8" "huge Forty Thieves" "Forty Thieves" 11
+reopens_inside "run 8" "huge Forty Thieves" hFortyThieves
 
-# The height named for huge Pyramid is its 900 pixels of client area with the frame of a
-# game window, read from the warning by the launch test under this window manager.
-if ! QT_QPA_PLATFORM=xcb "$LAUNCH_TEST" --gtest_filter='*TheHeightNamedCountsTheFrameOfAGameWindow' >"$WORK/launch-test.log" 2>&1; then
+# The width and height the warnings name are the client area's and, for the height, a game
+# window's title bar, read from the warnings by the launch test under this window manager.
+if ! QT_QPA_PLATFORM=xcb "$LAUNCH_TEST" \
+  --gtest_filter='*WiderThanTheWorkArea*:*TallerThanTheWorkArea*:*TheHeightNamedCountsTheTitleBarOfAGameWindow' \
+  >"$WORK/launch-test.log" 2>&1; then
   fail "the launch test under openbox: $(tail -20 "$WORK/launch-test.log")"
 fi
-note "run 8: the height warning for huge Pyramid counts a game window's frame (launch test under openbox)"
+note "run 8: the warnings name the client area's width and its height with a game window's title bar (launch test under openbox)"
 
 echo "PASS"

@@ -237,6 +237,7 @@ TEST_F(FormPlacementTest, RectanglesThatDoNotFitTheScreenAreFittedAndSavedSo) {
     QRect Own;           // that place: the frame's corner and the client size
     int MinHeight;
     QRect Frame;  // where the frame must land
+    int MinWidth = 300;
   } cases[] = {
       // Far larger than any screen: it once gave a window of 32767 x 29975 pixels.
       {"0,0,40000,30000", {}, 200, area},
@@ -251,17 +252,24 @@ TEST_F(FormPlacementTest, RectanglesThatDoNotFitTheScreenAreFittedAndSavedSo) {
       {"30,40,60,70", {}, 200, QRect(30, 40, 304, 204)},
       // Even the minimum is taller than the screen: the top, title bar and all, stays on it.
       {"50,-80,450,300", {}, tall, QRect(50, area.top(), 400, tall + 4)},
+      // A minimum whose frame alone is wider and taller than the area: the client area and
+      // title bar fill the area, the side borders and bottom edge run past it.
+      {"300,200,2700,1700", {}, area.height() - 2,
+       QRect(area.left() - 2, area.top(), area.width() + 4, area.height() + 2), area.width()},
       // A first placement is fitted alike; one that fits stays exactly where it was put.
       {"", QRect(area.left() - 100, area.top() - 50, area.width() + 200, area.height() + 100), 200, area},
       {"", QRect(60, 70, 400, 300), 200, QRect(60, 70, 404, 304)},
       {"", QRect(50, area.top() - 80, 400, 300), tall, QRect(50, area.top(), 404, tall + 4)},
+      // One whose frame does not fit stays as near its place as its client area and title bar allow.
+      {"", QRect(area.left() + 100, area.top() + 50, area.width() - 1, area.height() - 3), area.height() - 3,
+       QRect(area.left() - 1, area.top() + 1, area.width() + 3, area.height() + 1), area.width() - 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.NormPos.isEmpty() ? "first placement" : c.NormPos.toStdString());
     WriteFileBytes(Ini(), c.NormPos.isEmpty() ? QByteArray() : "[Golf]\r\nNormPos=" + c.NormPos + "\r\n");
     TGameWindow w;
     Attach(w, "Golf");
-    w.setMinimumSize(300, c.MinHeight);
+    w.setMinimumSize(c.MinWidth, c.MinHeight);
     if (c.NormPos.isEmpty()) {
       w.resize(c.Own.size());
       w.move(c.Own.topLeft());
