@@ -212,6 +212,11 @@ void TFormPlacement::StorePlacement() {
   if (!FForm) return;
   // Never shown, never restored: what the window holds is not a placement of the user's.
   if (Active && !FRestored) return;
+  // Placed without the stored placement (another copy's lock kept the file from being
+  // read) and left there: storing it would replace the user's placement with a default.
+  if (FPlacedWithoutFile && !(FForm->windowState() & Qt::WindowMaximized) &&
+      FForm->geometry() == FPlaceWithoutFile)
+    return;
   TIniFile ini(IniFileName());
   ini.WriteInteger(IniSection(), QStringLiteral("FormVersion"), Version);
   WritePlacementKeys();
@@ -264,6 +269,9 @@ void TFormPlacement::LoadPlacement() {
   }
   FRestored = true;
   if (!placed) FitFirstPlacement();
+  FPlacedWithoutFile = ProfileUnread(IniFileName());
+  FPlaceWithoutFile = FForm->geometry();
+  FShownWithoutFile = false;
   UpdatePlacement();
 }
 
@@ -512,8 +520,13 @@ bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
         TrackNormalRect(event);
         ApplyMaximizedPlacement();
         break;
+      case QEvent::Paint:
+        FShownWithoutFile = FPlacedWithoutFile;
+        break;
       case QEvent::Move:
       case QEvent::Resize:
+        // Where the window manager put it before it first showed is still no place of the user's.
+        if (FPlacedWithoutFile && !FShownWithoutFile) FPlaceWithoutFile = FForm->geometry();
         TrackNormalRect(event);
         // A maximized window's frame is known once the window manager has drawn it.
         if (FForm->windowState() & Qt::WindowMaximized) ApplyMaximizedPlacement();
