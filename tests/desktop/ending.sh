@@ -206,6 +206,20 @@ in_state() {
   return 0
 }
 
+# end_by_term <case> <program> <folder> <settings file>: SIGTERM, and the program ends as
+# Quit does within 10 s; then its X server goes.
+end_by_term() {
+  local name=$1 app=$2 dir=$3 ini=$4
+  kill -TERM "$app"
+  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
+  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
+  wait "$app"
+  local status=$?
+  x_stop
+  note "$name: status $status: $(tr -d '\r' <"$ini" | tr '\n' ' ')"
+  [ "$status" = 0 ] || fail "$name: ended with status $status: $(cat "$dir/app.log")"
+}
+
 # on_share: the player turned the tip of the day off and chose small cards; the program
 # starts while another copy holds the lock for 3 s, every process under the share's rule.
 on_share() {
@@ -227,14 +241,7 @@ on_share() {
   sleep 1
   xdotool search --onlyvisible --name '^Pellamy! Tips$' >/dev/null &&
     fail "$name: the tip of the day shows, though the player turned it off"
-  kill -TERM "$app"
-  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
-  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
-  wait "$app"
-  local status=$?
-  x_stop
-  note "$name: status $status: $(tr -d '\r' <"$ini" | tr '\n' ' ')"
-  [ "$status" = 0 ] || fail "$name: ended with status $status: $(cat "$dir/app.log")"
+  end_by_term "$name" "$app" "$dir" "$ini"
   # The read waited for the file: it never gave up and went on with defaults.
   grep -q "stays locked" "$dir/app.log" && fail "$name: start-up took defaults: $(cat "$dir/app.log")"
   for k in ShowTips CardSize RestoreLastGame; do
@@ -281,14 +288,7 @@ defaults_on_share() {
   [ "$change" = back ] && xdotool mousemove --window "$options" 58 177 click 1 && sleep 0.3
   xdotool windowactivate --sync "$options" key Return
   wait_for "the options to close" eval '! xdotool search --onlyvisible --name "^Pellamy Options$"'
-  kill -TERM "$app"
-  for _ in $(seq 200); do ended "$app" && break; sleep 0.05; done
-  ended "$app" || fail "$name: the program did not end within 10 s of SIGTERM"
-  wait "$app"
-  local status=$?
-  x_stop
-  note "$name: status $status: $(tr -d '\r' <"$ini" | tr '\n' ' ')"
-  [ "$status" = 0 ] || fail "$name: ended with status $status: $(cat "$dir/app.log")"
+  end_by_term "$name" "$app" "$dir" "$ini"
   local replaced=()
   while IFS=$'\t' read -r s k v; do
     [ "$change" = back ] && [ "$k" = BackIndex ] && v=0
