@@ -494,17 +494,17 @@ bool Commit(const QString& fileName, TWrite write) {
   return done;
 }
 
-// Runs a read-only look at the file's current content (as last read, while another copy's
-// lock refuses reads); def when it cannot be read.
+// Runs a look at the file's current content (as last read, while another copy's lock
+// refuses reads) and its entry, the mutex held; def when it cannot be read.
 template <typename TResult, typename TLook>
 TResult Look(const QString& fileName, TResult def, TLook look) {
   std::unique_lock guard(CacheMutex());
   std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
   // A file never read shows only this copy's kept-back writes.
   if (RefreshWaiting(guard, fileName, entry) == TFreshness::Unreadable) return def;
-  if (entry->KeptBack.empty()) return look(entry->Doc);
-  if (entry->ViewValid) return look(entry->View);
-  return look(ViewOf(guard, *entry));
+  if (entry->KeptBack.empty()) return look(entry->Doc, *entry);
+  if (entry->ViewValid) return look(entry->View, *entry);
+  return look(ViewOf(guard, *entry), *entry);
 }
 
 // One key's value, nullopt when the file lacks it. While this copy has never read the
@@ -512,17 +512,14 @@ TResult Look(const QString& fileName, TResult def, TLook look) {
 // the file.
 std::optional<QString> ReadValue(const QString& section, const QString& key, const QString& fileName,
                                  const QString& given) {
-  std::unique_lock guard(CacheMutex());
-  std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
-  if (RefreshWaiting(guard, fileName, entry) == TFreshness::Unreadable) return std::nullopt;
-  std::optional<QString> value = entry->KeptBack.empty() ? entry->Doc.Value(section, key)
-                                 : entry->ViewValid      ? entry->View.Value(section, key)
-                                                         : ViewOf(guard, *entry).Value(section, key);
-  if (!value && entry->Unread()) {
-    const QString id = TIniDocument::KeyId(section, key);
-    if (!entry->Taken.contains(id)) entry->Taken.insert(id, given);
-  }
-  return value;
+  return Look(fileName, std::optional<QString>(), [&](const TIniDocument& doc, TCachedFile& entry) {
+    std::optional<QString> value = doc.Value(section, key);
+    if (!value && entry.Unread()) {
+      const QString id = TIniDocument::KeyId(section, key);
+      if (!entry.Taken.contains(id)) entry.Taken.insert(id, given);
+    }
+    return value;
+  });
 }
 
 // The sections the kept-back writes of the file, and the writes still waiting for its
@@ -634,20 +631,20 @@ void TIniFile::EraseSection(const QString& section) {
 
 QStringList TIniFile::ReadSection(const QString& section) const {
   if (FFileName.isEmpty()) return {};
-  return Look(FFileName, QStringList(), [&](const TIniDocument& doc) { return doc.Keys(section); });
+  return Look(FFileName, QStringList(), [&](const TIniDocument& doc, const TCachedFile&) { return doc.Keys(section); });
 }
 
 QStringList TIniFile::ReadSections() const {
   if (FFileName.isEmpty()) return {};
-  return Look(FFileName, QStringList(), [&](const TIniDocument& doc) { return doc.Sections(); });
+  return Look(FFileName, QStringList(), [&](const TIniDocument& doc, const TCachedFile&) { return doc.Sections(); });
 }
 
 bool TIniFile::SectionExists(const QString& section) const {
   if (FFileName.isEmpty()) return false;
-  return Look(FFileName, false, [&](const TIniDocument& doc) { return doc.HasKeys(section); });
+  return Look(FFileName, false, [&](const TIniDocument& doc, const TCachedFile&) { return doc.HasKeys(section); });
 }
 
 bool TIniFile::ValueExists(const QString& section, const QString& key) const {
   if (FFileName.isEmpty()) return false;
-  return Look(FFileName, false, [&](const TIniDocument& doc) { return doc.HasKey(section, key); });
+  return Look(FFileName, false, [&](const TIniDocument& doc, const TCachedFile&) { return doc.HasKey(section, key); });
 }

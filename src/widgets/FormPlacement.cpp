@@ -271,7 +271,6 @@ void TFormPlacement::LoadPlacement() {
   if (!placed) FitFirstPlacement();
   FPlacedWithoutFile = ProfileUnread(IniFileName());
   FPlaceWithoutFile = FForm->geometry();
-  FShownWithoutFile = false;
   UpdatePlacement();
 }
 
@@ -520,13 +519,10 @@ bool TFormPlacement::eventFilter(QObject* watched, QEvent* event) {
         TrackNormalRect(event);
         ApplyMaximizedPlacement();
         break;
-      case QEvent::Paint:
-        FShownWithoutFile = FPlacedWithoutFile;
-        break;
       case QEvent::Move:
       case QEvent::Resize:
         // Where the window manager put it before it first showed is still no place of the user's.
-        if (FPlacedWithoutFile && !FShownWithoutFile) FPlaceWithoutFile = FForm->geometry();
+        if (FPlacedWithoutFile && !FForm->testAttribute(Qt::WA_Mapped)) FPlaceWithoutFile = FForm->geometry();
         TrackNormalRect(event);
         // A maximized window's frame is known once the window manager has drawn it.
         if (FForm->windowState() & Qt::WindowMaximized) ApplyMaximizedPlacement();

@@ -130,8 +130,7 @@ private:
   bool FDestroying = false;
   bool FHiddenOpen = false;  // hidden without a close: shown again where it was
   bool FPlacedWithoutFile = false;  // the settings file could not be read: placed by default
-  QRect FPlaceWithoutFile;          // there, client area, as it first showed
-  bool FShownWithoutFile = false;   // painted there once: a later move is the user's
+  QRect FPlaceWithoutFile;          // there, client area, as it was mapped: a later move is the user's
   QMargins FNormalFrame;
   bool FNormalFrameKnown = false;
   TWinMinMaxInfo FMinMaxInfo;
