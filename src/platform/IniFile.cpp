@@ -41,8 +41,15 @@ constexpr auto KeptBackWait = std::chrono::milliseconds(20);
 // locks), is waited for as long as the program's end waits for its kept-back writes: what
 // start-up reads now, it keeps using, and defaults would hide every stored setting.
 constexpr auto FirstReadWait = std::chrono::seconds(5);
-// Saves that find the file replaced by another program start over this often at most.
+// Saves that find the file replaced by another program start over this often at most,
+// and after the wait for the lock at least this long: then the write is kept back.
 constexpr int MaxSaveTurns = 100;
+constexpr auto SaveTurnsWait = std::chrono::milliseconds(500);
+// Another program writing the file in place truncates it and writes it a moment later:
+// the file is read once its size and stamps have held still this long, waiting no
+// longer than the bound.
+constexpr auto SettleTime = std::chrono::milliseconds(40);
+constexpr auto SettleBound = std::chrono::milliseconds(1000);
 
 // What identifies one state of the file on disk.
 struct TStamp {
@@ -52,10 +59,13 @@ struct TStamp {
   qint64 MTimeNs = 0;
   qint64 CTimeNs = 0;
 
+  // The stamps as the file system keeps them, in whole multiples of its grain.
   static TStamp Of(const struct stat& st) {
-    return {st.st_dev, st.st_ino, st.st_size, qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-            qint64(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
+    const qint64 grain = std::max<qint64>(1, SaveCalls().TimeGrainNs);
+    const auto ns = [grain](const timespec& t) { return (qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec) / grain * grain; };
+    return {st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim), ns(st.st_ctim)};
   }
+  bool SameFile(const TStamp& other) const { return Dev == other.Dev && Ino == other.Ino; }
   bool operator==(const TStamp&) const = default;
 };
 
@@ -372,15 +382,50 @@ TIniDocument ViewOf(std::unique_lock<std::mutex>& guard, TCachedFile& entry) {
   return view;
 }
 
+// Whether the locked file holds still, so that a save may be based on it. Another program
+// writing the file in place (an editor saving in place, cp, a sync tool) truncates it and
+// writes it a moment later: a read in between sees part of the file, or nothing. A file
+// changed in place since this copy read it (the same file, known, with other stamps), or
+// found empty, is read only once its size and stamps have held still a while. Copies of
+// this program replace the file by rename, so their changes need no wait; nor does a
+// file the lock has just made. False when it went on changing.
+bool Settled(const TSaveLock& lock, const TStamp* known) {
+  struct stat st {};
+  if (lock.Created() || ::fstat(lock.Handle(), &st) != 0) return true;
+  TStamp now = TStamp::Of(st);
+  if (now.Size != 0 && !(known && known->SameFile(now) && *known != now)) return true;
+  const auto start = std::chrono::steady_clock::now();
+  auto still = start;
+  auto pause = std::chrono::microseconds(500);
+  while (std::chrono::steady_clock::now() - still < SettleTime) {
+    if (std::chrono::steady_clock::now() - start > SettleBound) return false;
+    PauseGrowing(pause);
+    // A failing fstat is for the read that follows to tell.
+    if (::fstat(lock.Handle(), &st) != 0) return true;
+    if (const TStamp next = TStamp::Of(st); next != now) {
+      now = next;
+      still = std::chrono::steady_clock::now();
+    }
+  }
+  return true;
+}
+
 // Applies the kept-back writes and then write (when given) to the file read afresh
 // through the lock, and saves once. The save lock is held. Saved when the result is on
 // disk; the kept writes applied are then gone, and so they are when the file was replaced
-// but could not be synced (Replaced). Moved when another program replaced or removed the
-// file meanwhile: nothing changed, lock the file now there and call again. On failure
-// the file is as it was, the kept writes stay and write is dropped.
+// but could not be synced (Replaced). Moved when another program replaced, removed or
+// rewrote the file meanwhile, or is still writing it: nothing changed, lock the file now
+// there and call again. On failure the file is as it was, the kept writes stay and write
+// is dropped.
 TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
+  const TStamp known = entry->Stamp;
+  const bool read = entry->Valid && entry->Present;
+  guard.unlock();
+  const bool settled = Settled(lock, read ? &known : nullptr);
+  guard.lock();
+  if (!settled) return TSaveResult::Moved;
   // Nothing is ever saved from a read that failed.
   if (Refresh(fileName, *entry, &lock) != TFreshness::Current) return TSaveResult::Failed;
   const TIniDocument file = entry->Doc;
@@ -403,11 +448,17 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
   const TSaveResult saved = changed                  ? SaveFile(lock, doc.Bytes(), basis)
                             : lock.Unchanged(basis) ? TSaveResult::Saved
                                                      : TSaveResult::Moved;
-  if (saved == TSaveResult::Moved) return saved;
+  if (saved == TSaveResult::Moved) {
+    // What was read is not the file any more: the next turn reads it again, whatever its
+    // stamps say.
+    guard.lock();
+    entry->Racy = true;
+    return saved;
+  }
   // The lock is on the new file now, so no other copy has replaced it.
   struct stat status {};
-  const bool known = saved != TSaveResult::Failed && changed && ::fstat(lock.Handle(), &status) == 0;
-  const int pin = known ? OpenPin(fileName, status) : -1;
+  const bool stamped = saved != TSaveResult::Failed && changed && ::fstat(lock.Handle(), &status) == 0;
+  const int pin = stamped ? OpenPin(fileName, status) : -1;
 
   guard.lock();
   if (saved == TSaveResult::Failed) {
@@ -415,10 +466,12 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
     return saved;
   }
   if (changed) {
-    // The new file is the one just written: keep the document and take its stamp.
-    if (known) {
+    // The new file is the one just written: keep the document and take its stamp. Another
+    // program may have written the file in place since the rename, within the stamps'
+    // grain, so a read must still vouch for the stamp.
+    if (stamped) {
       entry->Doc = std::move(doc);
-      entry->Take(pin, status, pin < 0);
+      entry->Take(pin, status, true);
     } else {
       entry->Invalidate();
     }
@@ -427,20 +480,22 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
   return saved;
 }
 
-// Locks the file and saves; when another program replaced the file meanwhile, locks the
-// one now there and saves again, so nothing reported saved lands on a file renamed over.
-// busy: another copy kept the lock past wait.
+// Locks the file and saves; when another program replaced or rewrote the file meanwhile,
+// locks the one now there and saves again, so nothing reported saved lands on a file
+// renamed over. Moved when the file kept changing through every turn. busy: another copy
+// kept the lock past wait.
 TSaveResult LockAndSave(const QString& fileName, std::chrono::steady_clock::duration wait, const TWrite* write,
                         bool& busy) {
   busy = false;
-  for (int turn = 0; turn < MaxSaveTurns; ++turn) {
+  const auto deadline = std::chrono::steady_clock::now() + std::max<std::chrono::steady_clock::duration>(wait, SaveTurnsWait);
+  for (int turn = 0; turn < MaxSaveTurns && (turn == 0 || std::chrono::steady_clock::now() < deadline); ++turn) {
     TSaveLock lock(fileName, wait);
     busy = lock.Busy();
     if (!lock.Held()) return TSaveResult::Failed;
     const TSaveResult saved = SaveLocked(fileName, lock, write);
     if (saved != TSaveResult::Moved) return saved;
   }
-  return TSaveResult::Failed;
+  return TSaveResult::Moved;
 }
 
 // Keeps a write back behind a busy lock. An update is made on the file as reads see it
@@ -485,10 +540,13 @@ bool Commit(const QString& fileName, TWrite write) {
     entry->InFlight.emplace(id, write);
   }
   // Locked from the read to the rename, and the file read afresh under the lock when it
-  // changed, so that a write never acts on another copy's older view of the file.
+  // changed, so that a write never acts on another copy's older view of the file. Behind
+  // a stuck copy's lock, or a file another program kept changing, the write waits in
+  // memory for the next one.
   bool busy = false;
   const TSaveResult saved = LockAndSave(fileName, keptBack ? KeptBackWait : LockWait, &write, busy);
-  const bool done = busy ? KeepBack(fileName, std::move(write)) : saved == TSaveResult::Saved;
+  const bool done = busy || saved == TSaveResult::Moved ? KeepBack(fileName, std::move(write))
+                                                        : saved == TSaveResult::Saved;
   std::lock_guard guard(CacheMutex());
   CachedFile(fileName)->InFlight.erase(id);
   return done;

@@ -88,7 +88,7 @@ QString SaveTarget(const QString& fileName) {
 }
 
 TSaveCalls& SaveCalls() {
-  static TSaveCalls calls{::flock, ::pread};
+  static TSaveCalls calls;
   return calls;
 }
 
@@ -214,7 +214,7 @@ TSaveResult SaveFile(TSaveLock& lock, const QByteArray& bytes, const QByteArray&
   // program put in its place or rewrote since then holds changes (and other copies'
   // writes) that were never read here.
   const bool moved = ok && !lock.Unchanged(basis);
-  ok = ok && !moved && ::renameat(folder, tempName.constData(), folder, lock.FName.constData()) == 0;
+  ok = ok && !moved && SaveCalls().Rename(folder, tempName.constData(), folder, lock.FName.constData()) == 0;
   if (!ok) {
     ::unlinkat(folder, tempName.constData(), 0);
     ::close(handle);

@@ -7,19 +7,27 @@
 #include <QString>
 #include <chrono>
 
+#include <cstdio>
+
+#include <sys/file.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include "platform/SafeFile.h"
 
 struct stat;
 
-// The two calls whose rules differ on network mounts, so that tests can put in the
-// rules of one: flock by default (NFS and SMB refuse an exclusive lock on a descriptor
-// not open for writing), and pread by default (SMB refuses reads through any descriptor
-// but the holder's while a lock is held).
+// What differs between file systems, so that tests can put in the rules of one: flock by
+// default (NFS and SMB refuse an exclusive lock on a descriptor not open for writing),
+// pread by default (SMB refuses reads through any descriptor but the holder's while a
+// lock is held), and the grain of time stamps (whole seconds on ext3, ext4 with small
+// inodes and many network mounts). The rename of a save is here too, so that a test can
+// have another program write the file the moment it is in place.
 struct TSaveCalls {
-  int (*Lock)(int handle, int operation);
-  TReadAt ReadAt;
+  int (*Lock)(int handle, int operation) = ::flock;
+  TReadAt ReadAt = ::pread;
+  qint64 TimeGrainNs = 1;
+  int (*Rename)(int fromFolder, const char* from, int toFolder, const char* to) = ::renameat;
 };
 TSaveCalls& SaveCalls();
 
@@ -60,6 +68,8 @@ public:
   TSaveLock& operator=(const TSaveLock&) = delete;
 
   bool Held() const { return FHeld; }
+  // The file was not there: the lock made it, empty.
+  bool Created() const { return FCreated; }
   // Another copy holds the lock (and kept it past the wait).
   bool Busy() const { return FBusy; }
   // While held: the file a save replaces, its folder, and the locked file, through which

@@ -16,11 +16,13 @@
 #include <memory>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "NetworkMount.h"
@@ -351,6 +353,15 @@ bool RunWriter(const QStringList& args) {
   QProcess writer;
   writer.start(QStringLiteral(PELLAMY_INI_WRITER), args);
   return writer.waitForFinished(60000) && writer.exitStatus() == QProcess::NormalExit && writer.exitCode() == 0;
+}
+
+// What another program does the moment a save's rename is done, once.
+std::function<void()> AfterRename;
+
+int RenameThenAct(int fromFolder, const char* from, int toFolder, const char* to) {
+  const int renamed = renameat(fromFolder, from, toFolder, to);
+  if (renamed == 0 && AfterRename) std::exchange(AfterRename, nullptr)();
+  return renamed;
 }
 
 // Sets the file's modification time, as a coarse clock or a copy with a clock behind
@@ -739,9 +750,20 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
   // rewrites it in place, the file is removed, or the link that is the settings name is
   // pointed at another file; another copy then saves (at once, or as soon as the lock
   // frees). The first copy's change is made again on the file now there, so nothing is
-  // renamed over, also when its change changes nothing in the file it first read.
+  // renamed over, also when its change changes nothing in the file it first read. A
+  // program writing in place truncates first and writes a moment later: a save waits for
+  // it. And a file rewritten in place the moment this copy's own save is done, or in the
+  // same second where stamps are whole seconds, takes every later write on top.
   const PellamyTest::TWatchdog watchdog("a file changed under the lock", std::chrono::seconds(90));
-  enum TChange { Renamed, Removed, RewrittenInPlace, Relinked };
+  enum TChange {
+    Renamed,
+    Removed,
+    RewrittenInPlace,
+    Relinked,
+    TruncatedThenWritten,
+    RewrittenAfterASave,
+    RewrittenInTheSameSecond
+  };
   struct TCase {
     const char* Name;
     TChange Change;
@@ -754,6 +776,9 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
       {"holding the key, replaced by an editor", Renamed, true},
       {"holding the key, removed", Removed, true},
       {"holding the key, the name's link pointed elsewhere", Relinked, true},
+      {"truncated, and written 10 ms later", TruncatedThenWritten, false},
+      {"rewritten, one byte longer, the moment a save renamed it", RewrittenAfterASave, false},
+      {"rewritten to the same size in the second of a save, whole-second stamps", RewrittenInTheSameSecond, false},
   };
   const QByteArray old = "[Old]\r\nKey=old\r\n";
   const QByteArray held = "[Holder]\r\nKey=1\r\n";
@@ -773,10 +798,35 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
       } else {
         WriteFileBytes(Path, before);
       }
+      if (c.Change == RewrittenAfterASave || c.Change == RewrittenInTheSameSecond) {
+        struct TRestore {
+          TSaveCalls Saved = SaveCalls();
+          ~TRestore() { SaveCalls() = Saved; }
+        } restore;
+        const QByteArray mine = before + "[Mine]\r\nA=1\r\n";
+        const QByteArray theirs = QByteArray(mine).replace("A=1", c.Change == RewrittenAfterASave ? "A=10" : "A=9");
+        if (c.Change == RewrittenAfterASave) {
+          SaveCalls().Rename = RenameThenAct;
+          AfterRename = [&] { WriteFileBytes(Path, theirs); };
+        } else {
+          SaveCalls().TimeGrainNs = 1'000'000'000;
+          // Early in a second, so that all of it happens within that second.
+          timespec now{};
+          clock_gettime(CLOCK_REALTIME, &now);
+          std::this_thread::sleep_for(std::chrono::nanoseconds(1'020'000'000 - now.tv_nsec));
+        }
+        ASSERT_TRUE(Write("Mine", "A", "1"));
+        if (c.Change == RewrittenInTheSameSecond) WriteFileBytes(Path, theirs);
+        EXPECT_TRUE(Write("Mine", "B", "2"));
+        EXPECT_TRUE(Write("Mine", "C", "3"));
+        EXPECT_EQ(Disk(), (theirs + "B=2\r\nC=3\r\n").toStdString());
+        continue;
+      }
       QProcess holder;
       StartHolder(holder, Path, network);
       QProcess copyB;
       const QStringList setB{Path, "set", "Other", "Copy", "B"};
+      int truncated = -1;
       switch (c.Change) {
         case Renamed:
           WriteFileBytes(Dir.File("edited.tmp"), edited);
@@ -789,6 +839,13 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         case RewrittenInPlace:
           WriteFileBytes(Path, edited);
           break;
+        case TruncatedThenWritten:
+          truncated = open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+          ASSERT_GE(truncated, 0);
+          break;
+        case RewrittenAfterASave:
+        case RewrittenInTheSameSecond:
+          break;  // this copy's own saves, above
         case Relinked: {
           // Copy B waits for the lock of the file the link leads to now; then the link moves.
           copyB.start(QStringLiteral(PELLAMY_INI_WRITER), network ? QStringList{"network"} + setB : setB);
@@ -809,11 +866,18 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         }
       }
       // Copy B saves beside the held lock where the name leads to another file now.
-      if (c.Change == Renamed || c.Change == Removed)
+      if (c.Change == Renamed || c.Change == Removed) {
         ASSERT_TRUE(RunWriter(network ? QStringList{"network"} + setB : setB));
+      }
       // Once for the change it was making, once for the file now there.
       holder.write("\n\n");
       holder.closeWriteChannel();
+      if (truncated >= 0) {
+        ASSERT_TRUE(holder.waitForBytesWritten(30000));
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ASSERT_EQ(write(truncated, edited.constData(), size_t(edited.size())), edited.size());
+        close(truncated);
+      }
       ASSERT_TRUE(holder.waitForFinished(30000));
       EXPECT_EQ(holder.exitCode(), 0);
       if (c.Change == Relinked) {
@@ -825,7 +889,9 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         EXPECT_TRUE(now == edited + held + "[Other]\r\nCopy=B\r\n" || now == edited + "[Other]\r\nCopy=B\r\n" + held)
             << now.toStdString();
       } else {
-        const QByteArray b = c.Change == RewrittenInPlace ? QByteArray() : QByteArray("[Other]\r\nCopy=B\r\n");
+        const QByteArray b = c.Change == RewrittenInPlace || c.Change == TruncatedThenWritten
+                                 ? QByteArray()
+                                 : QByteArray("[Other]\r\nCopy=B\r\n");
         EXPECT_EQ(Disk(), ((c.Change == Removed ? QByteArray() : edited) + b + held).toStdString());
       }
       EXPECT_TRUE(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden).filter("pellamy-save").isEmpty());

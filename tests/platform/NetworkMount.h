@@ -32,7 +32,10 @@ inline ssize_t NetworkReadAt(int handle, void* buffer, size_t size, off_t offset
 // The rules in force for the life of the object.
 class TNetworkMount {
 public:
-  TNetworkMount() : FSaved(SaveCalls()) { SaveCalls() = {NetworkLock, NetworkReadAt}; }
+  TNetworkMount() : FSaved(SaveCalls()) {
+    SaveCalls().Lock = NetworkLock;
+    SaveCalls().ReadAt = NetworkReadAt;
+  }
   ~TNetworkMount() { SaveCalls() = FSaved; }
   TNetworkMount(const TNetworkMount&) = delete;
   TNetworkMount& operator=(const TNetworkMount&) = delete;
