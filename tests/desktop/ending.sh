@@ -323,7 +323,7 @@ quick_ctrl_c() {
   local status=$?
   note "$name: status $status: $(grep "not saved" "$dir/app.log")"
   [ "$status" = 130 ] || fail "$name: ended with status $status, not as by Ctrl+C (130)"
-  grep -F "settings not saved to $ini" "$dir/app.log" | grep -q '\[' ||
+  grep -F "settings not saved to $ini" "$dir/app.log" | grep -qF "[Klondike]" ||
     fail "$name: the unsaved settings were dropped without a word: $(cat "$dir/app.log")"
   echo >&4
   exec 4>&-
