@@ -125,6 +125,7 @@ struct TCachedFile {
   bool Valid = false;    // Doc is the file as last seen
   bool Present = false;  // the file existed
   bool Racy = true;      // the stamp alone cannot vouch for the content
+  bool Stale = false;    // a save found the file differs from Doc: read it, whatever the stamps say
   bool Refused = false;  // the last read was refused by another copy's lock, after waiting
   bool Seen = false;     // the file has been read (or found missing) once
   // The values this copy took without the file while it could never read it, by key: the
@@ -191,6 +192,7 @@ struct TCachedFile {
     Unpin();
     Stamp = TStamp::Of(status);
     Racy = racy;
+    Stale = false;
     Present = Valid = Seen = true;
     Pinned = pin;
     if (changed) Changed();
@@ -298,7 +300,10 @@ TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock*
     if (!entry.Valid || entry.Present) entry.SetMissing();
     return TFreshness::Current;
   }
-  if (entry.Valid && entry.Present && !entry.Racy && entry.Stamp == TStamp::Of(st)) return TFreshness::Current;
+  // A save checks the file's content before it replaces it, so under the lock a stamp too
+  // fresh to vouch for the content serves until that check finds otherwise.
+  if (entry.Valid && entry.Present && !entry.Stale && (!entry.Racy || lock) && entry.Stamp == TStamp::Of(st))
+    return TFreshness::Current;
   const qint64 readAt = NowNs();
   TRegularFile file;
   if (!lock && !file.Open(fileName)) {
@@ -452,7 +457,7 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
     // What was read is not the file any more: the next turn reads it again, whatever its
     // stamps say.
     guard.lock();
-    entry->Racy = true;
+    entry->Stale = true;
     return saved;
   }
   // The lock is on the new file now, so no other copy has replaced it.

@@ -816,6 +816,8 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
           std::this_thread::sleep_for(std::chrono::nanoseconds(1'020'000'000 - now.tv_nsec));
         }
         ASSERT_TRUE(Write("Mine", "A", "1"));
+        // Reads see the rewrite at once; a save that meets it first reads it too.
+        if (c.Change == RewrittenAfterASave) EXPECT_EQ(Read("Mine", "A"), "10");
         if (c.Change == RewrittenInTheSameSecond) WriteFileBytes(Path, theirs);
         EXPECT_TRUE(Write("Mine", "B", "2"));
         EXPECT_TRUE(Write("Mine", "C", "3"));
