@@ -41,15 +41,13 @@ constexpr auto KeptBackWait = std::chrono::milliseconds(20);
 // locks), is waited for as long as the program's end waits for its kept-back writes: what
 // start-up reads now, it keeps using, and defaults would hide every stored setting.
 constexpr auto FirstReadWait = std::chrono::seconds(5);
-// Saves that find the file replaced by another program start over this often at most,
-// and after the wait for the lock at least this long: then the write is kept back.
+// Saves that find the file replaced or rewritten by another program start over this
+// often at most, for as long as the wait for the lock (or two settles): then the write
+// is kept back.
 constexpr int MaxSaveTurns = 100;
-constexpr auto SaveTurnsWait = std::chrono::milliseconds(500);
 // Another program writing the file in place truncates it and writes it a moment later:
-// the file is read once its size and stamps have held still this long, waiting no
-// longer than the bound.
+// the file is read once its size and stamps have held still this long.
 constexpr auto SettleTime = std::chrono::milliseconds(40);
-constexpr auto SettleBound = std::chrono::milliseconds(1000);
 
 // What identifies one state of the file on disk.
 struct TStamp {
@@ -393,17 +391,16 @@ TIniDocument ViewOf(std::unique_lock<std::mutex>& guard, TCachedFile& entry) {
 // changed in place since this copy read it (the same file, known, with other stamps), or
 // found empty, is read only once its size and stamps have held still a while. Copies of
 // this program replace the file by rename, so their changes need no wait; nor does a
-// file the lock has just made. False when it went on changing.
-bool Settled(const TSaveLock& lock, const TStamp* known) {
+// file the lock has just made. False when it went on changing until the deadline.
+bool Settled(const TSaveLock& lock, const TStamp* known, std::chrono::steady_clock::time_point deadline) {
   struct stat st {};
   if (lock.Created() || ::fstat(lock.Handle(), &st) != 0) return true;
   TStamp now = TStamp::Of(st);
   if (now.Size != 0 && !(known && known->SameFile(now) && *known != now)) return true;
-  const auto start = std::chrono::steady_clock::now();
-  auto still = start;
+  auto still = std::chrono::steady_clock::now();
   auto pause = std::chrono::microseconds(500);
   while (std::chrono::steady_clock::now() - still < SettleTime) {
-    if (std::chrono::steady_clock::now() - start > SettleBound) return false;
+    if (std::chrono::steady_clock::now() > deadline) return false;
     PauseGrowing(pause);
     // A failing fstat is for the read that follows to tell.
     if (::fstat(lock.Handle(), &st) != 0) return true;
@@ -422,13 +419,14 @@ bool Settled(const TSaveLock& lock, const TStamp* known) {
 // rewrote the file meanwhile, or is still writing it: nothing changed, lock the file now
 // there and call again. On failure the file is as it was, the kept writes stay and write
 // is dropped.
-TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write) {
+TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* write,
+                       std::chrono::steady_clock::time_point deadline) {
   std::unique_lock guard(CacheMutex());
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
   const TStamp known = entry->Stamp;
   const bool read = entry->Valid && entry->Present;
   guard.unlock();
-  const bool settled = Settled(lock, read ? &known : nullptr);
+  const bool settled = Settled(lock, read ? &known : nullptr, deadline);
   guard.lock();
   if (!settled) return TSaveResult::Moved;
   // Nothing is ever saved from a read that failed.
@@ -492,12 +490,13 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
 TSaveResult LockAndSave(const QString& fileName, std::chrono::steady_clock::duration wait, const TWrite* write,
                         bool& busy) {
   busy = false;
-  const auto deadline = std::chrono::steady_clock::now() + std::max<std::chrono::steady_clock::duration>(wait, SaveTurnsWait);
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::max<std::chrono::steady_clock::duration>(wait, 2 * SettleTime);
   for (int turn = 0; turn < MaxSaveTurns && (turn == 0 || std::chrono::steady_clock::now() < deadline); ++turn) {
     TSaveLock lock(fileName, wait);
     busy = lock.Busy();
     if (!lock.Held()) return TSaveResult::Failed;
-    const TSaveResult saved = SaveLocked(fileName, lock, write);
+    const TSaveResult saved = SaveLocked(fileName, lock, write, deadline);
     if (saved != TSaveResult::Moved) return saved;
   }
   return TSaveResult::Moved;
