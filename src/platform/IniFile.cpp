@@ -60,7 +60,9 @@ struct TStamp {
   // The stamps as the file system keeps them, in whole multiples of its grain.
   static TStamp Of(const struct stat& st) {
     const qint64 grain = std::max<qint64>(1, SaveCalls().TimeGrainNs);
-    const auto ns = [grain](const timespec& t) { return (qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec) / grain * grain; };
+    const auto ns = [grain](const timespec& t) {
+      return (qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec) / grain * grain;
+    };
     return {st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim), ns(st.st_ctim)};
   }
   bool SameFile(const TStamp& other) const { return Dev == other.Dev && Ino == other.Ino; }

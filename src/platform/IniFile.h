@@ -11,27 +11,27 @@
 //
 // The parsed file is kept in memory and read again only when the file on disk changed
 // (its inode, size or time stamps differ, or it changed too recently for the stamps to
-// tell, as it always has just after a save). Several copies of the program may share the file: each write holds an advisory
-// lock from reading the file to renaming the new one into place, so no copy writes back a
-// view that misses another copy's change. The lock is taken on the file itself (the end
-// of the link chain, opened for writing), so every copy takes the same one whatever name
-// it uses for the file and whichever user it runs as, as long as it may write the file.
-// A write that can lock nothing fails. A caller that reads a value and writes back
-// something made from it (a counter) uses UpdatePrivateProfile, which does both under
-// one lock, so no copy's change is lost. Where locks are enforced (SMB mounts), a read
-// that another copy's lock refuses answers with the file as last read, never as empty.
-// Other programs (an editor, cp, a sync tool) may write the file in place, lock or not:
-// a save waits until such a file holds still before it reads it, and makes its change
-// again on the file as it is then.
+// tell, as it always has just after a save). Several copies of the program may share the
+// file: each write holds an advisory lock from reading the file to renaming the new one
+// into place, so no copy writes back a view that misses another copy's change. The lock
+// is taken on the file itself (the end of the link chain, opened for writing), so every
+// copy takes the same one whatever name it uses for the file and whichever user it runs
+// as, as long as it may write the file. A write that can lock nothing fails. A caller
+// that reads a value and writes back something made from it (a counter) uses
+// UpdatePrivateProfile, which does both under one lock, so no copy's change is lost.
+// Where locks are enforced (SMB mounts), a read that another copy's lock refuses answers
+// with the file as last read, never as empty. Other programs (an editor, cp, a sync tool)
+// may write the file in place, lock or not: a save waits until such a file holds still
+// before it reads it, and makes its change again on the file as it is then.
 //
 // A write waits for another copy's lock about half a second at most (briefly while
 // changes are already kept back). A copy that holds it longer is stuck (stopped in a
 // debugger, by Ctrl+Z) or the machine is busy; or another program kept changing the file
 // through every try. The change is then kept in memory, in order, and written before the
-// next write to that file or at FlushPrivateProfiles,
-// which the program runs as it ends. A later write of a key takes the place of an
-// earlier kept one; an update is applied again to the file as it is then. Reads of the
-// file answer as if the kept changes were written.
+// next write to that file or at FlushPrivateProfiles, which the program runs as it ends.
+// A later write of a key takes the place of an earlier kept one; an update is applied
+// again to the file as it is then. Reads of the file answer as if the kept changes were
+// written.
 //
 // A copy that starts while another copy's lock refuses every read (shares that enforce
 // locks) and waits in vain goes on with defaults. What it takes without the file (the

@@ -817,7 +817,9 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         }
         ASSERT_TRUE(Write("Mine", "A", "1"));
         // Reads see the rewrite at once; a save that meets it first reads it too.
-        if (c.Change == RewrittenAfterASave) EXPECT_EQ(Read("Mine", "A"), "10");
+        if (c.Change == RewrittenAfterASave) {
+          EXPECT_EQ(Read("Mine", "A"), "10");
+        }
         if (c.Change == RewrittenInTheSameSecond) WriteFileBytes(Path, theirs);
         EXPECT_TRUE(Write("Mine", "B", "2"));
         EXPECT_TRUE(Write("Mine", "C", "3"));
