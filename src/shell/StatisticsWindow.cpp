@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QGraphicsLayout>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QRadialGradient>
 #include <QShowEvent>
 #include <QtCharts/QBarCategoryAxis>
@@ -147,10 +148,16 @@ TStatisticsDlg::TStatisticsDlg(const QString& iniPath, QWidget* owner)
   Label2->setPalette(Label1->palette());
 
   QChart* bars = NewChart(ground);
+  // Streaks reach 2,147,483,647: whole numbers grouped as the pie's legend writes them. An
+  // axis format of "%d" wraps above 2^31 - 1 (and shows nothing once localized); bar labels
+  // of six significant digits turn into exponent form.
+  bars->setLocalizeNumbers(true);
+  bars->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
   Series2 = new QBarSeries();
   Series2->setLabelsVisible(true);
   Series2->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   Series2->setLabelsFormat(QStringLiteral("@value"));
+  Series2->setLabelsPrecision(10);
   Series2->setBarWidth(0.8);
   bars->addSeries(Series2);
   auto* category = new QBarCategoryAxis();
@@ -159,7 +166,7 @@ TStatisticsDlg::TStatisticsDlg(const QString& iniPath, QWidget* owner)
   bars->addAxis(category, Qt::AlignBottom);
   Series2->attachAxis(category);
   auto* counts = new QValueAxis();
-  counts->setLabelFormat(QStringLiteral("%d"));
+  counts->setLabelFormat(QStringLiteral("%.0f"));
   counts->setLabelsFont(Metrics::ArialFont(10));
   counts->setLabelsColor(ToQColorResolved(clWindowText));
   bars->addAxis(counts, Qt::AlignLeft);
@@ -340,10 +347,14 @@ void TStatisticsDlg::ShowSectionStats() {
     for (int i = 0; std::ceil(highest * 1.15 / step) > 5; ++i) step *= (i % 3 == 1) ? 2.5 : 2;  // 1 2 5 10 20 50..
     double top = step * std::max(1.0, std::ceil(highest * 1.15 / step));
     if (top <= highest) top += step;
+    // Fixed ticks while range and interval change: dynamic ticks lay out one item per
+    // interval, so the old interval over a new range (1 over 0..2,500,000,000, after a
+    // short streak) would never finish.
+    axis->setTickType(QValueAxis::TicksFixed);
     axis->setRange(0, top);
-    axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
     axis->setTickInterval(step);
+    axis->setTickType(QValueAxis::TicksDynamic);
   }
   // A detached legend lays out its markers only when given its place again.
   QLegend* legend = StreakChart->chart()->legend();

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QDir>
+#include <QGraphicsTextItem>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTextBrowser>
@@ -80,6 +81,16 @@ protected:
     std::vector<TBar> bars;
     for (QBarSet* set : dlg.Series2->barSets()) bars.push_back({set->label(), set->at(0), set->color()});
     return bars;
+  }
+  // The numbers on the laid-out streak chart, axis and bars, in text order.
+  static QStringList StreakNumbers(const TStatisticsDlg& dlg) {
+    QCoreApplication::processEvents();
+    QStringList numbers;
+    for (QGraphicsItem* item : dlg.StreakChart->scene()->items())
+      if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+        if (const QString t = text->toPlainText(); !t.isEmpty() && !t.contains(QLatin1String("Streak"))) numbers << t;
+    numbers.sort();
+    return numbers;
   }
 
   PellamyTest::TScopedConfigDir FConfig;
@@ -303,9 +314,15 @@ TEST_F(StatisticsWindowTest, TabsAndGamesSwitchTheSectionShown) {
   dlg->ModeTabControl->setCurrentIndex(3);
   EXPECT_EQ(dlg->Profile1->Section(), "Spider");
 
+  // A huge streak after a short one, and a short one again: a handful of whole-number ticks.
+  Write("Yukon", "LongestStreak", "2147483647");
   dlg->GameSelectBox->setCurrentIndex(Yukon);
   EXPECT_EQ(Tabs(*dlg), QStringList({"All"}));
   EXPECT_EQ(dlg->Profile1->Section(), "Yukon");
+  EXPECT_EQ(StreakNumbers(*dlg), QStringList({"0", "1,000,000,000", "1,500,000,000", "2,000,000,000", "2,147,483,647",
+                                              "2,500,000,000", "500,000,000"}));
+  dlg->GameSelectBox->setCurrentIndex(Klondike);
+  EXPECT_EQ(StreakNumbers(*dlg), QStringList({"0", "1", "1", "2", "3", "3", "4"}));
 
   // Every showing starts again from the game last launched and its current mode.
   dlg->hide();
