@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QTime>
 
+#include <cmath>
 #include <limits>
 
 #include "platform/IniFile.h"
@@ -37,6 +38,14 @@ private:
 // damaged or hand-edited file) stays there rather than wrapping negative.
 int Incremented(int count) { return count < std::numeric_limits<int>::max() ? count + 1 : count; }
 
+// The mean of the losses with one more score. Ordinary counts keep the plain formula, so
+// the stored text stays the same to the last digit; where its product overflows (an
+// average near the largest double) the mean moves by its share of the difference instead.
+double RunningAverage(double average, qint64 losses, int score) {
+  const double plain = (losses * average + score) / (losses + 1);
+  return std::isfinite(plain) ? plain : average + (score - average) / (losses + 1);
+}
+
 void Record(TStatistics& keys, const TDealResult& result) {
   int prior = 1;
   const bool attempted = keys.Present("GamesAttempted");
@@ -64,10 +73,8 @@ void Record(TStatistics& keys, const TDealResult& result) {
   // A hand-edited file may claim more wins than attempts; never divide by zero or less.
   if (losses < 0) losses = 0;
   if (keys.Present("AvgScore")) {
-    bool ok = false;
-    double average = keys.Text("AvgScore").trimmed().toDouble(&ok);
-    if (!ok) average = 0;
-    keys.SetText("AvgScore", FloatText((losses * average + result.Score) / (losses + 1)));
+    const double average = ProfileTextToFloat(keys.Text("AvgScore"));
+    keys.SetText("AvgScore", FloatText(RunningAverage(average, losses, result.Score)));
   } else {
     keys.SetValue("AvgScore", result.Score);
   }

@@ -1,5 +1,7 @@
 #include "shell/Profile.h"
 
+#include <cmath>
+
 #include "platform/IniFile.h"
 
 namespace {
@@ -22,6 +24,12 @@ int ProfileTextToInt(const QString& text) {
   int value = 0;
   if (TryStrToInt(text, value)) return value;
   return ProfileTextToBool(text) ? 1 : 0;
+}
+
+double ProfileTextToFloat(const QString& text) {
+  bool ok = false;
+  const double value = text.trimmed().toDouble(&ok);
+  return ok && std::isfinite(value) ? value : 0;
 }
 
 QString TProfile::Text() {

@@ -14,6 +14,10 @@ QString BoolToProfileText(bool value);
 // The integer rule of a profile text: a 32-bit integer (decimal, or hex after "$", "x",
 // "X", "0x", "0X"); a text that is no number gives 1 when it reads true, else 0.
 int ProfileTextToInt(const QString& text);
+// The decimal rule of a profile text (a stored average or date): a finite number with '.'
+// as the decimal point, blanks around it ignored. Anything else gives 0, "nan" and "inf"
+// too: sums and products of them would be written back and shown for good.
+double ProfileTextToFloat(const QString& text);
 // The most characters a read hands back.
 constexpr qsizetype ProfileMaxText = 255;
 

@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "platform/IniFile.h"
@@ -17,11 +19,22 @@ bool Present(TProfile& profile, const char* key) {
   return profile.Text() != None;
 }
 
-double DecimalValue(TProfile& profile, const char* key, double def = 0) {
-  if (!Present(profile, key)) return def;
-  bool ok = false;
-  const double value = profile.Text().trimmed().toDouble(&ok);
-  return ok && std::isfinite(value) ? value : def;
+double DecimalValue(TProfile& profile, const char* key) {
+  return Present(profile, key) ? ProfileTextToFloat(profile.Text()) : 0;
+}
+
+// A figure past the largest double (from a hand-edited average near it) shows as the
+// largest double rather than as "inf".
+double Saturated(double value) { return std::clamp(value, -DBL_MAX, DBL_MAX); }
+
+// The mean of won games at wonScore and lost ones at lossScore. Ordinary counts keep the
+// plain formula and so their texts; where its products overflow, the mean by shares.
+double MeanScore(double wonScore, double won, double lossScore, double losses) {
+  const double games = won + losses;
+  // A hand-edited section may claim no games at all; show 0 rather than divide by it.
+  if (games <= 0) return 0;
+  const double plain = (wonScore * won + lossScore * losses) / games;
+  return std::isfinite(plain) ? plain : Saturated(wonScore * (won / games) + lossScore * (losses / games));
 }
 
 // Writes "None" to keys of the profile's section in one update of the file, so the clear
@@ -129,15 +142,11 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
     const double losses = attempted - won;
 
     const double avgLoss = DecimalValue(profile, "AvgScore");
-    const double games = won + losses;
-    // A hand-edited section may claim no games at all; show 0 rather than divide by it.
-    if (dollars) {
-      const double overall = games > 0 ? (208.0 * won + (5 * avgLoss - 52) * losses) / games : 0;
-      stats.OverallAverage = QStringLiteral("$") + NumberFormat(overall, 2);
-    } else {
-      const double overall = games > 0 ? (WonGameScore(game) * won + avgLoss * losses) / games : 0;
-      stats.OverallAverage = NumberFormat(overall, 1);
-    }
+    if (dollars)
+      stats.OverallAverage =
+          QStringLiteral("$") + NumberFormat(MeanScore(208, won, Saturated(5 * avgLoss - 52), losses), 2);
+    else
+      stats.OverallAverage = NumberFormat(MeanScore(WonGameScore(game), won, avgLoss, losses), 1);
 
     const TColor maroon = 0x000080, green = 0x008000;
     if (losses == 0)
@@ -153,7 +162,8 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
     if (Present(profile, "AvgScore")) {
       stats.AverageEnabled = true;
       const double avg = DecimalValue(profile, "AvgScore");
-      stats.AverageOfLosses = dollars ? QStringLiteral("$") + NumberFormat(5 * avg - 52, 2) : NumberFormat(avg, 1);
+      stats.AverageOfLosses =
+          dollars ? QStringLiteral("$") + NumberFormat(Saturated(5 * avg - 52), 2) : NumberFormat(avg, 1);
     }
   }
 

@@ -100,7 +100,8 @@ TEST_F(TRecorderTest, MoreWinsThanAttemptsInTheFileNeverDivideByZero) {
 
 TEST_F(TRecorderTest, CountsAtTheIntegerLimitStayThereAndAveragesStayTrue) {
   // A damaged or hand-edited file. A count never wraps negative: it stays at the largest
-  // value the file's integers hold.
+  // value the file's integers hold. An average that is no finite number reads as 0, and
+  // one near the largest double stays finite.
   using TKeys = std::vector<std::pair<const char*, const char*>>;
   struct TCase {
     TKeys Before;
@@ -118,9 +119,17 @@ TEST_F(TRecorderTest, CountsAtTheIntegerLimitStayThereAndAveragesStayTrue) {
        false,
        {{"GamesAttempted", max}, {"AvgScore", "9.99999999767169"}, {"CurrentStreak", "0"}}},
       {{{"GamesAttempted", max}, {"GamesWon", "-1"}, {"AvgScore", "10"}}, false, {{"AvgScore", "9.99999999767169"}}},
+      // Two losses before: 5 / 3, or 1e308 + (5 - 1e308) / 3.
+      {{{"GamesAttempted", "3"}, {"GamesWon", "1"}, {"AvgScore", "nan"}}, false, {{"AvgScore", "1.66666666666667"}}},
+      {{{"GamesAttempted", "3"}, {"GamesWon", "1"}, {"AvgScore", "inf"}}, false, {{"AvgScore", "1.66666666666667"}}},
+      {{{"GamesAttempted", "3"}, {"GamesWon", "1"}, {"AvgScore", "-inf"}}, false, {{"AvgScore", "1.66666666666667"}}},
+      {{{"GamesAttempted", "3"}, {"GamesWon", "1"}, {"AvgScore", "1e308"}}, false,
+       {{"AvgScore", "6.66666666666667e+307"}}},
   };
   for (const TCase& c : cases) {
-    SCOPED_TRACE(std::string(c.Won ? "won, " : "lost, ") + c.Before[1].second + " won before");
+    std::string trace = c.Won ? "won:" : "lost:";
+    for (const auto& [key, value] : c.Before) trace += std::string(" ") + key + "=" + value;
+    SCOPED_TRACE(trace);
     TIniFile ini(FFile);
     ini.EraseSection("Klondike");
     for (const auto& [key, value] : c.Before) ini.WriteString("Klondike", key, value);

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <cfloat>
 
 #include "platform/IniFile.h"
 #include "shell/Profile.h"
@@ -113,18 +114,23 @@ TEST_F(StatisticsFiguresTest, HandEditedCountsNeverDivideByZero) {
 }
 
 TEST_F(StatisticsFiguresTest, CountsNearTheIntegerLimitGiveTrueFigures) {
-  // A damaged or hand-edited file; "None" is an absent key.
+  // A damaged or hand-edited file; "None" is an absent key. An average near the largest
+  // double gives figures no larger than it.
   struct TCase {
     const char *Attempted, *Won, *AvgScore, *HiScore;
     bool Vegas;
     double Wins, Losses;
-    const char *Overall, *HighScore;
+    QString Overall, Average;
+    const char* HighScore;
   };
+  const QString largest = NumberFormat(1e308, 1), dollarsFloor = "$" + NumberFormat(-DBL_MAX, 2);
   const TCase cases[] = {
-      {"50000001", "50000000", "10", "30", false, 50000000, 1, "52.0", "30"},
-      {"2147483647", "2147483647", "None", "52", false, 2147483647, 0, "52.0", "52"},
-      {"2147483647", "0", "10", "2147483647", true, 0, 2147483647, "$-2.00", "$10737418183"},
-      {"2147483647", "-1", "52", "None", false, -1, 2147483648.0, "52.0", ""},
+      {"50000001", "50000000", "10", "30", false, 50000000, 1, "52.0", "10.0", "30"},
+      {"2147483647", "2147483647", "None", "52", false, 2147483647, 0, "52.0", "", "52"},
+      {"2147483647", "0", "10", "2147483647", true, 0, 2147483647, "$-2.00", "$-2.00", "$10737418183"},
+      {"2147483647", "-1", "52", "None", false, -1, 2147483648.0, "52.0", "52.0", ""},
+      {"2", "0", "1e308", "None", false, 0, 2, largest, largest, ""},
+      {"2", "0", "-1e308", "None", true, 0, 2, dollarsFloor, dollarsFloor, ""},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(std::string(c.Attempted) + " attempted, " + c.Won + " won");
@@ -137,7 +143,8 @@ TEST_F(StatisticsFiguresTest, CountsNearTheIntegerLimitGiveTrueFigures) {
     const bool winsFirst = stats.Slices[0].Label.startsWith("Wins");
     EXPECT_EQ(stats.Slices[winsFirst ? 0 : 1].Value, c.Wins);
     EXPECT_EQ(stats.Slices[winsFirst ? 1 : 0].Value, c.Losses);
-    EXPECT_EQ(stats.OverallAverage.toStdString(), c.Overall);
+    EXPECT_EQ(stats.OverallAverage.toStdString(), c.Overall.toStdString());
+    EXPECT_EQ(stats.AverageOfLosses.toStdString(), c.Average.toStdString());
     EXPECT_EQ(stats.HighScore.toStdString(), c.HighScore);
   }
 }
