@@ -52,9 +52,11 @@ TPreferencesDlg::TPreferencesDlg(const QString& iniPath, const TPreferencesStart
     ini.WriteInteger(Section, QStringLiteral("CardSize"), FCardSize);
   }
 
-  FCardSpacing = ini.ReadInteger(Section, QStringLiteral("CardSpacing"), 28);
-  FHugeCardSpacing = ini.ReadInteger(Section, QStringLiteral("HugeCardSpacing"), 42);
-  FSmallCardSpacing = ini.ReadInteger(Section, QStringLiteral("SmallCardSpacing"), 22);
+  // The spacing sliders' ranges (each slider runs from its widest spacing down): a
+  // hand-edited value outside them would overflow the slider position and card positions.
+  FCardSpacing = std::clamp(ini.ReadInteger(Section, QStringLiteral("CardSpacing"), 28), 16, 40);
+  FHugeCardSpacing = std::clamp(ini.ReadInteger(Section, QStringLiteral("HugeCardSpacing"), 42), 24, 60);
+  FSmallCardSpacing = std::clamp(ini.ReadInteger(Section, QStringLiteral("SmallCardSpacing"), 22), 14, 32);
 
   FAged = ini.ReadBool(Section, QStringLiteral("Aged"), false);
   F3DPips = ini.ReadBool(Section, QStringLiteral("3DPips"), false);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QTest>
+#include <tuple>
 #include <vector>
 
 #include "engine/Card.h"
@@ -231,16 +232,27 @@ TEST_F(PreferencesTest, NumbersOutsideTheirChoicesTakeTheDefault) {
   EXPECT_EQ(dlg.FGradientIndex, 0);
 }
 
-TEST_F(PreferencesTest, AutoplaySpeedIsClampedToTheSliderAndWrittenFromIt) {
-  for (const auto& [text, speed] : {std::pair{"-5", 0}, {"99999", 200}, {"120", 120}}) {
+TEST_F(PreferencesTest, SliderSettingsAreClampedToTheSliderAndSpeedWrittenFromIt) {
+  // Speed, then the small (14..32), large (16..40) and huge (24..60) spacings. A text past
+  // the integers is unreadable: the default.
+  using TSettings = std::tuple<int, int, int, int>;
+  const std::pair<const char*, TSettings> cases[] = {
+      {"AutoplaySpeed=-5", {0, 22, 28, 42}},
+      {"AutoplaySpeed=99999", {200, 22, 28, 42}},
+      {"AutoplaySpeed=120", {120, 22, 28, 42}},
+      {"SmallCardSpacing=-2147483648\r\nCardSpacing=2147483647\r\nHugeCardSpacing=+2147483648", {50, 14, 40, 42}},
+      {"SmallCardSpacing=2147483647\r\nCardSpacing=+2147483648\r\nHugeCardSpacing=-2147483648", {50, 32, 28, 24}},
+      {"SmallCardSpacing=+2147483648\r\nCardSpacing=-2147483648\r\nHugeCardSpacing=2147483647", {50, 22, 16, 60}},
+  };
+  for (const auto& [text, settings] : cases) {
     SCOPED_TRACE(text);
-    WriteIni(QByteArray("AutoplaySpeed=") + text + "\r\n");
+    WriteIni(QByteArray(text) + "\r\n");
     TPreferencesDlg dlg(Ini());
-    EXPECT_EQ(dlg.FAutoplaySpeed, speed);
-    EXPECT_EQ(dlg.GetAutoplayDelay(), speed);
+    EXPECT_EQ(TSettings(dlg.FAutoplaySpeed, dlg.FSmallCardSpacing, dlg.FCardSpacing, dlg.FHugeCardSpacing), settings);
+    EXPECT_EQ(dlg.GetAutoplayDelay(), dlg.FAutoplaySpeed);
     dlg.show();
     dlg.close();
-    EXPECT_EQ(Key("AutoplaySpeed"), QString::number(speed));
+    EXPECT_EQ(Key("AutoplaySpeed"), QString::number(std::get<0>(settings)));
   }
   // What is written on closing is the slider's position.
   TPreferencesDlg dlg(Ini());
