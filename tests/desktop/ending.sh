@@ -23,6 +23,9 @@ WRITER=${2:?usage: ending.sh <pellamy executable> <IniWriter> <share rules>}
 SHARE=${3:?usage: ending.sh <pellamy executable> <IniWriter> <share rules>}
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/pellamy-ending.XXXXXX")
 PIDS=()
+# In a sanitizer build the preloaded share rules come before the sanitizer's runtime,
+# which it refuses to start with unless told that the order is meant.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "-- $*"; }

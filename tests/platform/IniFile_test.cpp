@@ -755,15 +755,7 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
   // it. And a file rewritten in place the moment this copy's own save is done, or in the
   // same second where stamps are whole seconds, takes every later write on top.
   const PellamyTest::TWatchdog watchdog("a file changed under the lock", std::chrono::seconds(90));
-  enum TChange {
-    Renamed,
-    Removed,
-    RewrittenInPlace,
-    Relinked,
-    TruncatedThenWritten,
-    RewrittenAfterASave,
-    RewrittenInTheSameSecond
-  };
+  enum TChange { Renamed, Removed, RewrittenInPlace, Relinked, Truncated, RewrittenAfterASave, RewrittenInTheSameSecond };
   struct TCase {
     const char* Name;
     TChange Change;
@@ -776,7 +768,7 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
       {"holding the key, replaced by an editor", Renamed, true},
       {"holding the key, removed", Removed, true},
       {"holding the key, the name's link pointed elsewhere", Relinked, true},
-      {"truncated, and written 10 ms later", TruncatedThenWritten, false},
+      {"truncated, and written 10 ms later", Truncated, false},
       {"rewritten, one byte longer, the moment a save renamed it", RewrittenAfterASave, false},
       {"rewritten to the same size in the second of a save, whole-second stamps", RewrittenInTheSameSecond, false},
   };
@@ -799,10 +791,7 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         WriteFileBytes(Path, before);
       }
       if (c.Change == RewrittenAfterASave || c.Change == RewrittenInTheSameSecond) {
-        struct TRestore {
-          TSaveCalls Saved = SaveCalls();
-          ~TRestore() { SaveCalls() = Saved; }
-        } restore;
+        struct TRestore { TSaveCalls Saved = SaveCalls(); ~TRestore() { SaveCalls() = Saved; } } restore;
         const QByteArray mine = before + "[Mine]\r\nA=1\r\n";
         const QByteArray theirs = QByteArray(mine).replace("A=1", c.Change == RewrittenAfterASave ? "A=10" : "A=9");
         if (c.Change == RewrittenAfterASave) {
@@ -843,7 +832,7 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         case RewrittenInPlace:
           WriteFileBytes(Path, edited);
           break;
-        case TruncatedThenWritten:
+        case Truncated:
           truncated = open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
           ASSERT_GE(truncated, 0);
           break;
@@ -870,7 +859,8 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         }
       }
       // Copy B saves beside the held lock where the name leads to another file now.
-      if (c.Change == Renamed || c.Change == Removed) {
+      const bool besideTheLock = c.Change == Renamed || c.Change == Removed;
+      if (besideTheLock) {
         ASSERT_TRUE(RunWriter(network ? QStringList{"network"} + setB : setB));
       }
       // Once for the change it was making, once for the file now there.
@@ -893,9 +883,7 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         EXPECT_TRUE(now == edited + held + "[Other]\r\nCopy=B\r\n" || now == edited + "[Other]\r\nCopy=B\r\n" + held)
             << now.toStdString();
       } else {
-        const QByteArray b = c.Change == RewrittenInPlace || c.Change == TruncatedThenWritten
-                                 ? QByteArray()
-                                 : QByteArray("[Other]\r\nCopy=B\r\n");
+        const QByteArray b = besideTheLock ? QByteArray("[Other]\r\nCopy=B\r\n") : QByteArray();
         EXPECT_EQ(Disk(), ((c.Change == Removed ? QByteArray() : edited) + b + held).toStdString());
       }
       EXPECT_TRUE(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden).filter("pellamy-save").isEmpty());
