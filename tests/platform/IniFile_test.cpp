@@ -791,7 +791,7 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
         WriteFileBytes(Path, before);
       }
       if (c.Change == RewrittenAfterASave || c.Change == RewrittenInTheSameSecond) {
-        struct TRestore { TSaveCalls Saved = SaveCalls(); ~TRestore() { SaveCalls() = Saved; } } restore;
+        const PellamyTest::TScopedSaveCalls restore;
         const QByteArray mine = before + "[Mine]\r\nA=1\r\n";
         const QByteArray theirs = QByteArray(mine).replace("A=1", c.Change == RewrittenAfterASave ? "A=10" : "A=9");
         if (c.Change == RewrittenAfterASave) {

@@ -29,19 +29,26 @@ inline ssize_t NetworkReadAt(int handle, void* buffer, size_t size, off_t offset
   return ShareReadAt(::pread, handle, buffer, size, offset);
 }
 
-// The rules in force for the life of the object.
-class TNetworkMount {
+// The settings layer's calls as they are now, put back when the object goes: a test
+// changes them for as long as it lives.
+class TScopedSaveCalls {
 public:
-  TNetworkMount() : FSaved(SaveCalls()) {
-    SaveCalls().Lock = NetworkLock;
-    SaveCalls().ReadAt = NetworkReadAt;
-  }
-  ~TNetworkMount() { SaveCalls() = FSaved; }
-  TNetworkMount(const TNetworkMount&) = delete;
-  TNetworkMount& operator=(const TNetworkMount&) = delete;
+  TScopedSaveCalls() : FSaved(SaveCalls()) {}
+  ~TScopedSaveCalls() { SaveCalls() = FSaved; }
+  TScopedSaveCalls(const TScopedSaveCalls&) = delete;
+  TScopedSaveCalls& operator=(const TScopedSaveCalls&) = delete;
 
 private:
   TSaveCalls FSaved;
+};
+
+// The rules in force for the life of the object.
+class TNetworkMount : TScopedSaveCalls {
+public:
+  TNetworkMount() {
+    SaveCalls().Lock = NetworkLock;
+    SaveCalls().ReadAt = NetworkReadAt;
+  }
 };
 
 }  // namespace PellamyTest
