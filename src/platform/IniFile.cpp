@@ -126,6 +126,11 @@ struct TCachedFile {
   bool Present = false;  // the file existed
   bool Racy = true;      // the stamp alone cannot vouch for the content
   bool Stale = false;    // a save found the file differs from Doc: read it, whatever the stamps say
+  bool OwnSave = false;  // Doc is this copy's own last save, with the stamp it left
+  // A save found the file changing in place until its time ran out: later saves wait for it
+  // to hold still, whatever the stamps say, since a read between two rewrites takes the
+  // stamp of one of them.
+  bool Restless = false;
   bool Refused = false;  // the last read was refused by another copy's lock, after waiting
   bool Seen = false;     // the file has been read (or found missing) once
   // The values this copy took without the file while it could never read it, by key: the
@@ -179,6 +184,7 @@ struct TCachedFile {
     Valid = false;
     Present = false;
     Racy = true;
+    OwnSave = false;
     Unpin();
     Doc.Assign(QByteArray());
     Changed();
@@ -193,6 +199,7 @@ struct TCachedFile {
     Stamp = TStamp::Of(status);
     Racy = racy;
     Stale = false;
+    OwnSave = false;
     Present = Valid = Seen = true;
     Pinned = pin;
     if (changed) Changed();
@@ -320,7 +327,11 @@ TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock*
     case TReadResult::Read:
       break;
     case TReadResult::Busy:
-      return TFreshness::Busy;
+      // This copy's own last save, its stamp unchanged, is the best answer there is while
+      // another copy's lock refuses the read: given at once, as nothing else is waited for.
+      return entry.OwnSave && entry.Valid && entry.Present && !entry.Stale && entry.Stamp == TStamp::Of(st)
+                 ? TFreshness::Current
+                 : TFreshness::Busy;
     case TReadResult::Failed:
       entry.Invalidate();
       return TFreshness::Unreadable;
@@ -391,14 +402,16 @@ TIniDocument ViewOf(std::unique_lock<std::mutex>& guard, TCachedFile& entry) {
 // writing the file in place (an editor saving in place, cp, a sync tool) truncates it and
 // writes it a moment later: a read in between sees part of the file, or nothing. A file
 // changed in place since this copy read it (the same file, known, with other stamps), or
-// found empty, is read only once its size and stamps have held still a while. Copies of
-// this program replace the file by rename, so their changes need no wait; nor does a
-// file the lock has just made. False when it went on changing until the deadline.
-bool Settled(const TSaveLock& lock, const TStamp* known, std::chrono::steady_clock::time_point deadline) {
+// found empty, or last found changing (restless), is read only once its size and stamps
+// have held still a while. Copies of this program replace the file by rename, so their
+// changes need no wait; nor does a file the lock has just made. False when it went on
+// changing until the deadline.
+bool Settled(const TSaveLock& lock, const TStamp* known, bool restless,
+             std::chrono::steady_clock::time_point deadline) {
   struct stat st {};
   if (lock.Created() || ::fstat(lock.Handle(), &st) != 0) return true;
   TStamp now = TStamp::Of(st);
-  if (now.Size != 0 && !(known && known->SameFile(now) && *known != now)) return true;
+  if (!restless && now.Size != 0 && !(known && known->SameFile(now) && *known != now)) return true;
   auto still = std::chrono::steady_clock::now();
   auto pause = std::chrono::microseconds(500);
   while (std::chrono::steady_clock::now() - still < SettleTime) {
@@ -427,9 +440,11 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
   const std::shared_ptr<TCachedFile> entry = CachedFile(fileName);
   const TStamp known = entry->Stamp;
   const bool read = entry->Valid && entry->Present;
+  const bool restless = entry->Restless;
   guard.unlock();
-  const bool settled = Settled(lock, read ? &known : nullptr, deadline);
+  const bool settled = Settled(lock, read ? &known : nullptr, restless, deadline);
   guard.lock();
+  entry->Restless = !settled;
   if (!settled) return TSaveResult::Moved;
   // Nothing is ever saved from a read that failed.
   if (Refresh(fileName, *entry, &lock) != TFreshness::Current) return TSaveResult::Failed;
@@ -477,6 +492,7 @@ TSaveResult SaveLocked(const QString& fileName, TSaveLock& lock, const TWrite* w
     if (stamped) {
       entry->Doc = std::move(doc);
       entry->Take(pin, status, true);
+      entry->OwnSave = true;
     } else {
       entry->Invalidate();
     }
@@ -642,8 +658,8 @@ bool FlushPrivateProfiles(std::chrono::milliseconds timeout) {
       if (entry->KeptBack.empty() && entry->InFlight.empty()) continue;
     }
     allSaved = false;
-    const QString message = QStringLiteral("Pellamy!: settings not saved to %1 (it stayed locked or could not be "
-                                           "written): [%2]\n")
+    const QString message = QStringLiteral("Pellamy!: settings not saved to %1 (it stayed locked, kept changing or "
+                                           "could not be written): [%2]\n")
                                 .arg(fileName, KeptBackSections(fileName).join(QStringLiteral("], [")));
     std::fputs(message.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);

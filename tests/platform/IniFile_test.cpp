@@ -9,10 +9,12 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -609,19 +611,23 @@ TEST_F(IniFileTest, ACopyStoppedWhileSavingHoldsNoWriteUpAndLosesNothing) {
     SCOPED_TRACE(network ? "on a network mount" : "on a local disk");
     std::optional<PellamyTest::TNetworkMount> mount;
     if (network) mount.emplace();
-    WriteFileBytes(Path, "[Game]\r\nCount=0\r\nKept=yes\r\n");
-    EXPECT_EQ(Read("Game", "Kept"), "yes");
+    WriteFileBytes(Path, "[Game]\r\nCount=0\r\n");
+    ASSERT_TRUE(Write("Game", "Kept", "yes"));
     // Another copy takes the lock for an update and is stopped there (Ctrl+Z, a debugger).
     QProcess holder;
     StartHolder(holder, Path, network);
     const pid_t pid = pid_t(holder.processId());
     ASSERT_EQ(kill(pid, SIGSTOP), 0);
     const std::unique_ptr<void, std::function<void(void*)>> resume(&holder, [pid](void*) { kill(pid, SIGCONT); });
+    using Clock = std::chrono::steady_clock;
+    // This copy's own last save answers at once, also where the lock refuses the read.
+    const auto firstRead = Clock::now();
+    EXPECT_EQ(Read("Game", "Kept"), "yes");
+    EXPECT_LT(Clock::now() - firstRead, std::chrono::milliseconds(100));
 
     // Writes and updates return at once, are kept in memory, and reads see them. A later
     // write of a key takes the place of an earlier kept one only while no update of the
     // file comes between them.
-    using Clock = std::chrono::steady_clock;
     Clock::duration longest{};
     auto timed = [&](const std::function<bool()>& write) {
       const auto start = Clock::now();
@@ -745,43 +751,143 @@ TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheSt
   EXPECT_EQ(ReadFileBytes(path).toStdString(), QByteArray(saved).replace("BackIndex=3", "BackIndex=7").toStdString());
 }
 
+// Another program writing the settings file in place, as cp, a shell's ">" or an editor
+// saving in place does: it truncates the file, writes the first piece, and each further
+// piece after a pause. A non-stop one does it all again every millisecond until stopped,
+// for 3 s at most, so that a layer waiting for it to end fails rather than hangs.
+class TInPlaceWriter {
+public:
+  TInPlaceWriter(QString path, QList<QByteArray> pieces, std::chrono::milliseconds pause, bool nonStop)
+      : FPath(QFile::encodeName(path)), FPieces(std::move(pieces)), FPause(pause), FNonStop(nonStop) {}
+  ~TInPlaceWriter() { Stop(); }
+  TInPlaceWriter(const TInPlaceWriter&) = delete;
+  TInPlaceWriter& operator=(const TInPlaceWriter&) = delete;
+
+  // Writes from this thread.
+  void Run() {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    do {
+      const int file = open(FPath.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+      if (file < 0) {
+        ADD_FAILURE() << "cannot open " << FPath.constData();
+        if (!std::exchange(FFirstDone, true)) FFirst.set_value();
+        return;
+      }
+      for (qsizetype i = 0; i < FPieces.size(); ++i) {
+        if (i > 0) std::this_thread::sleep_for(FPause);
+        EXPECT_EQ(write(file, FPieces[i].constData(), size_t(FPieces[i].size())), FPieces[i].size());
+        if (i == 0 && !std::exchange(FFirstDone, true)) FFirst.set_value();
+      }
+      close(file);
+      if (FNonStop) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    } while (FNonStop && !FStop && std::chrono::steady_clock::now() < end);
+  }
+  // Writes from a thread of its own; returns once the file is truncated and the first
+  // piece written.
+  void Start() {
+    FThread = std::thread([this] { Run(); });
+    FFirst.get_future().wait();
+  }
+  void Stop() {
+    FStop = true;
+    if (FThread.joinable()) FThread.join();
+  }
+
+private:
+  QByteArray FPath;
+  QList<QByteArray> FPieces;
+  std::chrono::milliseconds FPause;
+  bool FNonStop;
+  std::atomic<bool> FStop = false;
+  bool FFirstDone = false;
+  std::promise<void> FFirst;
+  std::thread FThread;
+};
+
 TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteReportedSaved) {
   // While one copy holds the lock inside a change, an editor saves the file by rename or
   // rewrites it in place, the file is removed, or the link that is the settings name is
   // pointed at another file; another copy then saves (at once, or as soon as the lock
   // frees). The first copy's change is made again on the file now there, so nothing is
-  // renamed over, also when its change changes nothing in the file it first read. A
-  // program writing in place truncates first and writes a moment later: a save waits for
-  // it. And a file rewritten in place the moment this copy's own save is done, or in the
-  // same second where stamps are whole seconds, takes every later write on top.
-  const PellamyTest::TWatchdog watchdog("a file changed under the lock", std::chrono::seconds(90));
-  enum TChange { Renamed, Removed, RewrittenInPlace, Relinked, Truncated, RewrittenAfterASave, RewrittenInTheSameSecond };
+  // renamed over, also when its change changes nothing in the file it first read.
+  //
+  // And while this copy writes A=1, B=2 and C=3, another program writes the file in place:
+  // each write that meets it lands on top of the other program's text by the time it
+  // returns. A save waits for a file truncated or changed in place to hold still; a file
+  // rewritten in place in the second of a read or of this copy's own save, where stamps
+  // are whole seconds, is read again; while the file never holds still, writes are kept
+  // back (and reads see them) until the next write after it does.
+  const PellamyTest::TWatchdog watchdog("a file changed under the lock", std::chrono::seconds(120));
+  enum TChange { Renamed, Removed, RewrittenInPlace, Relinked, Truncated, ByThisCopy };
+  enum TWhen { BeforeTheWrites, AtTheFirstRename, BetweenTheFirstWrites };
+  // How another program writes the file while this copy writes.
+  struct TWriter {
+    TWhen When;
+    QList<QByteArray> Pieces;          // truncating first; the first and each after Pause
+    std::chrono::milliseconds Pause;
+    bool NonStop;
+    bool ReadFirst;                    // this copy has read the file before
+    bool WholeSecond;                  // stamps in whole seconds, and everything within one
+    QString SeenA;                     // what reads then give for A
+    std::optional<QByteArray> AfterA;  // the file when write A returns (none: kept back)
+    QByteArray AfterB;                 // the file once B is written and the other program done
+  };
   struct TCase {
     const char* Name;
     TChange Change;
-    bool HeldAlready;  // the file holds the first copy's key already: its change changes nothing
-  };
-  const TCase cases[] = {
-      {"replaced by an editor", Renamed, false},
-      {"removed", Removed, false},
-      {"rewritten in place", RewrittenInPlace, false},
-      {"holding the key, replaced by an editor", Renamed, true},
-      {"holding the key, removed", Removed, true},
-      {"holding the key, the name's link pointed elsewhere", Relinked, true},
-      {"truncated, and written 10 ms later", Truncated, false},
-      {"rewritten, one byte longer, the moment a save renamed it", RewrittenAfterASave, false},
-      {"rewritten to the same size in the second of a save, whole-second stamps", RewrittenInTheSameSecond, false},
+    bool HeldAlready = false;  // the file holds the first copy's key already: its change changes nothing
+    std::optional<TWriter> Writer = std::nullopt;
   };
   const QByteArray old = "[Old]\r\nKey=old\r\n";
   const QByteArray held = "[Holder]\r\nKey=1\r\n";
   const QByteArray edited = "[Edited]\r\nBy=editor\r\n";
+  const QByteArray mine = "[Mine]\r\nA=1\r\n";
+  const QByteArray sameSize = "[Old]\r\nKey=new\r\n";
+  using std::chrono::milliseconds;
+  const TCase cases[] = {
+      {"replaced by an editor", Renamed},
+      {"removed", Removed},
+      {"rewritten in place", RewrittenInPlace},
+      {"holding the key, replaced by an editor", Renamed, true},
+      {"holding the key, removed", Removed, true},
+      {"holding the key, the name's link pointed elsewhere", Relinked, true},
+      {"truncated, and written 10 ms later", Truncated},
+      {"rewritten, one byte longer, the moment a save renamed it", ByThisCopy, false,
+       TWriter{AtTheFirstRename, {old + "[Mine]\r\nA=10\r\n"}, milliseconds(0), false, false, false, "10",
+               old + "[Mine]\r\nA=10\r\n", old + "[Mine]\r\nA=10\r\nB=2\r\n"}},
+      {"rewritten to the same size in the second of a save, whole-second stamps", ByThisCopy, false,
+       TWriter{BetweenTheFirstWrites, {old + "[Mine]\r\nA=9\r\n"}, milliseconds(0), false, false, true, "9",
+               old + mine, old + "[Mine]\r\nA=9\r\nB=2\r\n"}},
+      {"rewritten to the same size in the second this copy read it, whole-second stamps", ByThisCopy, false,
+       TWriter{BeforeTheWrites, {sameSize}, milliseconds(0), false, true, true, "1", sameSize + mine,
+               sameSize + mine + "B=2\r\n"}},
+      {"written in two steps 15 ms apart after this copy read it", ByThisCopy, false,
+       TWriter{BeforeTheWrites, {edited.left(9), edited.mid(9)}, milliseconds(15), false, true, false, "1",
+               edited + mine, edited + mine + "B=2\r\n"}},
+      {"truncated, and written 15 ms later, never read by this copy", ByThisCopy, false,
+       TWriter{BeforeTheWrites, {"", edited}, milliseconds(15), false, false, false, "1", edited + mine,
+               edited + mine + "B=2\r\n"}},
+      {"rewritten without pause", ByThisCopy, false,
+       TWriter{BeforeTheWrites, {edited}, milliseconds(0), true, true, false, "1", std::nullopt,
+               edited + mine + "B=2\r\n"}},
+  };
   const QString first = Dir.File("first.ini"), second = Dir.File("second.ini");
+  using Clock = std::chrono::steady_clock;
   for (const bool network : {false, true}) {
     for (const TCase& c : cases) {
       SCOPED_TRACE(std::string(network ? "on a network mount, " : "on a local disk, ") + c.Name);
       std::optional<PellamyTest::TNetworkMount> mount;
       if (network) mount.emplace();
-      QFile::remove(Path);
+      const PellamyTest::TScopedSaveCalls restore;
+      if (c.Writer && c.Writer->WholeSecond) {
+        SaveCalls().TimeGrainNs = 1'000'000'000;
+        // Early in a second, so that all of it happens within that second.
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        std::this_thread::sleep_for(std::chrono::nanoseconds(1'020'000'000 - now.tv_nsec));
+      }
+      // A file of its own, which this copy has never read.
+      Path = Dir.File(QStringLiteral("Pellamy-%1-%2.ini").arg(network).arg(&c - cases));
       const QByteArray before = old + (c.HeldAlready ? held : QByteArray());
       if (c.Change == Relinked) {
         WriteFileBytes(first, before);
@@ -790,101 +896,115 @@ TEST_F(IniFileTest, AFileChangedByAnotherProgramUnderTheLockKeepsEveryWriteRepor
       } else {
         WriteFileBytes(Path, before);
       }
-      if (c.Change == RewrittenAfterASave || c.Change == RewrittenInTheSameSecond) {
-        const PellamyTest::TScopedSaveCalls restore;
-        const QByteArray mine = before + "[Mine]\r\nA=1\r\n";
-        const QByteArray theirs = QByteArray(mine).replace("A=1", c.Change == RewrittenAfterASave ? "A=10" : "A=9");
-        if (c.Change == RewrittenAfterASave) {
+      if (c.Writer) {
+        const TWriter& w = *c.Writer;
+        if (w.ReadFirst) {
+          EXPECT_EQ(Read("Old", "Key"), "old");
+        }
+        TInPlaceWriter other(Path, w.Pieces, w.Pause, w.NonStop);
+        if (w.When == BeforeTheWrites) other.Start();
+        if (w.When == AtTheFirstRename) {
           SaveCalls().Rename = RenameThenAct;
-          AfterRename = [&] { WriteFileBytes(Path, theirs); };
-        } else {
-          SaveCalls().TimeGrainNs = 1'000'000'000;
-          // Early in a second, so that all of it happens within that second.
-          timespec now{};
-          clock_gettime(CLOCK_REALTIME, &now);
-          std::this_thread::sleep_for(std::chrono::nanoseconds(1'020'000'000 - now.tv_nsec));
+          AfterRename = [&] { other.Run(); };
         }
-        ASSERT_TRUE(Write("Mine", "A", "1"));
-        // Reads see the rewrite at once; a save that meets it first reads it too.
-        if (c.Change == RewrittenAfterASave) {
-          EXPECT_EQ(Read("Mine", "A"), "10");
+        // Each write returns in time, whatever the other program does.
+        const auto timedWrite = [&](const char* key, const char* value) {
+          const auto start = Clock::now();
+          EXPECT_TRUE(Write("Mine", key, value)) << key;
+          EXPECT_LT(Clock::now() - start, milliseconds(1500)) << key;
+        };
+        timedWrite("A", "1");
+        if (w.AfterA) {
+          EXPECT_EQ(Disk(), w.AfterA->toStdString());
         }
-        if (c.Change == RewrittenInTheSameSecond) WriteFileBytes(Path, theirs);
-        EXPECT_TRUE(Write("Mine", "B", "2"));
-        EXPECT_TRUE(Write("Mine", "C", "3"));
-        EXPECT_EQ(Disk(), (theirs + "B=2\r\nC=3\r\n").toStdString());
-        continue;
-      }
-      QProcess holder;
-      StartHolder(holder, Path, network);
-      QProcess copyB;
-      const QStringList setB{Path, "set", "Other", "Copy", "B"};
-      int truncated = -1;
-      switch (c.Change) {
-        case Renamed:
-          WriteFileBytes(Dir.File("edited.tmp"), edited);
-          ASSERT_EQ(rename(QFile::encodeName(Dir.File("edited.tmp")).constData(), QFile::encodeName(Path).constData()),
-                    0);
-          break;
-        case Removed:
-          ASSERT_TRUE(QFile::remove(Path));
-          break;
-        case RewrittenInPlace:
-          WriteFileBytes(Path, edited);
-          break;
-        case Truncated:
-          truncated = open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-          ASSERT_GE(truncated, 0);
-          break;
-        case RewrittenAfterASave:
-        case RewrittenInTheSameSecond:
-          break;  // this copy's own saves, above
-        case Relinked: {
-          // Copy B waits for the lock of the file the link leads to now; then the link moves.
-          copyB.start(QStringLiteral(PELLAMY_INI_WRITER), network ? QStringList{"network"} + setB : setB);
-          ASSERT_TRUE(copyB.waitForStarted());
-          const QString fd = QStringLiteral("/proc/%1/fd/").arg(copyB.processId());
-          const QString target = QFileInfo(first).canonicalFilePath();
-          auto opened = [&] {
-            for (const QString& n : QDir(fd).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
-              if (QFile::symLinkTarget(fd + n) == target) return true;
-            return false;
-          };
-          for (int i = 0; i < 2000 && !opened(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-          ASSERT_TRUE(opened());
-          ASSERT_TRUE(QFile::link(second, Dir.File("link.tmp")));
-          ASSERT_EQ(rename(QFile::encodeName(Dir.File("link.tmp")).constData(), QFile::encodeName(Path).constData()),
-                    0);
-          break;
+        if (w.When == BetweenTheFirstWrites) other.Run();
+        timedWrite("B", "2");
+        if (w.AfterA) {
+          EXPECT_EQ(Disk(), w.AfterB.toStdString());
         }
-      }
-      // Copy B saves beside the held lock where the name leads to another file now.
-      const bool besideTheLock = c.Change == Renamed || c.Change == Removed;
-      if (besideTheLock) {
-        ASSERT_TRUE(RunWriter(network ? QStringList{"network"} + setB : setB));
-      }
-      // Once for the change it was making, once for the file now there.
-      holder.write("\n\n");
-      holder.closeWriteChannel();
-      if (truncated >= 0) {
-        ASSERT_TRUE(holder.waitForBytesWritten(30000));
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        ASSERT_EQ(write(truncated, edited.constData(), size_t(edited.size())), edited.size());
-        close(truncated);
-      }
-      ASSERT_TRUE(holder.waitForFinished(30000));
-      EXPECT_EQ(holder.exitCode(), 0);
-      if (c.Change == Relinked) {
-        ASSERT_TRUE(copyB.waitForFinished(30000));
-        EXPECT_EQ(copyB.exitCode(), 0);
-        // Everything lands where the name leads now; the file it led to keeps what it had.
-        EXPECT_EQ(ReadFileBytes(first).toStdString(), before.toStdString());
-        const QByteArray now = ReadFileBytes(second);
-        EXPECT_TRUE(now == edited + held + "[Other]\r\nCopy=B\r\n" || now == edited + "[Other]\r\nCopy=B\r\n" + held)
-            << now.toStdString();
+        EXPECT_EQ(Read("Mine", "A"), w.SeenA);
+        EXPECT_EQ(Read("Mine", "B"), "2");
+        {
+          // The program ending meanwhile names what it could not save.
+          const TCaughtStderr caught(Dir.File("stderr.txt"));
+          EXPECT_EQ(FlushPrivateProfiles(milliseconds(200)), w.AfterA.has_value());
+          EXPECT_EQ(caught.Text().contains("[Mine]"), !w.AfterA) << caught.Text().toStdString();
+        }
+        other.Stop();
+        AfterRename = nullptr;
+        timedWrite("C", "3");
+        EXPECT_EQ(Disk(), (w.AfterB + "C=3\r\n").toStdString());
       } else {
-        const QByteArray b = besideTheLock ? QByteArray("[Other]\r\nCopy=B\r\n") : QByteArray();
-        EXPECT_EQ(Disk(), ((c.Change == Removed ? QByteArray() : edited) + b + held).toStdString());
+        QProcess holder;
+        StartHolder(holder, Path, network);
+        QProcess copyB;
+        const QStringList setB{Path, "set", "Other", "Copy", "B"};
+        int truncated = -1;
+        switch (c.Change) {
+          case Renamed:
+            WriteFileBytes(Dir.File("edited.tmp"), edited);
+            ASSERT_EQ(rename(QFile::encodeName(Dir.File("edited.tmp")).constData(), QFile::encodeName(Path).constData()),
+                      0);
+            break;
+          case Removed:
+            ASSERT_TRUE(QFile::remove(Path));
+            break;
+          case RewrittenInPlace:
+            WriteFileBytes(Path, edited);
+            break;
+          case Truncated:
+            truncated = open(QFile::encodeName(Path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+            ASSERT_GE(truncated, 0);
+            break;
+          case ByThisCopy:
+            break;  // above
+          case Relinked: {
+            // Copy B waits for the lock of the file the link leads to now; then the link moves.
+            copyB.start(QStringLiteral(PELLAMY_INI_WRITER), network ? QStringList{"network"} + setB : setB);
+            ASSERT_TRUE(copyB.waitForStarted());
+            const QString fd = QStringLiteral("/proc/%1/fd/").arg(copyB.processId());
+            const QString target = QFileInfo(first).canonicalFilePath();
+            auto opened = [&] {
+              for (const QString& n : QDir(fd).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+                if (QFile::symLinkTarget(fd + n) == target) return true;
+              return false;
+            };
+            for (int i = 0; i < 2000 && !opened(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            ASSERT_TRUE(opened());
+            ASSERT_TRUE(QFile::link(second, Dir.File("link.tmp")));
+            ASSERT_EQ(rename(QFile::encodeName(Dir.File("link.tmp")).constData(), QFile::encodeName(Path).constData()),
+                      0);
+            break;
+          }
+        }
+        // Copy B saves beside the held lock where the name leads to another file now.
+        const bool besideTheLock = c.Change == Renamed || c.Change == Removed;
+        if (besideTheLock) {
+          ASSERT_TRUE(RunWriter(network ? QStringList{"network"} + setB : setB));
+        }
+        // Once for the change it was making, once for the file now there.
+        holder.write("\n\n");
+        holder.closeWriteChannel();
+        if (truncated >= 0) {
+          ASSERT_TRUE(holder.waitForBytesWritten(30000));
+          std::this_thread::sleep_for(std::chrono::milliseconds(10));
+          ASSERT_EQ(write(truncated, edited.constData(), size_t(edited.size())), edited.size());
+          close(truncated);
+        }
+        ASSERT_TRUE(holder.waitForFinished(30000));
+        EXPECT_EQ(holder.exitCode(), 0);
+        if (c.Change == Relinked) {
+          ASSERT_TRUE(copyB.waitForFinished(30000));
+          EXPECT_EQ(copyB.exitCode(), 0);
+          // Everything lands where the name leads now; the file it led to keeps what it had.
+          EXPECT_EQ(ReadFileBytes(first).toStdString(), before.toStdString());
+          const QByteArray now = ReadFileBytes(second);
+          EXPECT_TRUE(now == edited + held + "[Other]\r\nCopy=B\r\n" || now == edited + "[Other]\r\nCopy=B\r\n" + held)
+              << now.toStdString();
+        } else {
+          const QByteArray b = besideTheLock ? QByteArray("[Other]\r\nCopy=B\r\n") : QByteArray();
+          EXPECT_EQ(Disk(), ((c.Change == Removed ? QByteArray() : edited) + b + held).toStdString());
+        }
       }
       EXPECT_TRUE(QDir(Dir.Path()).entryList(QDir::Files | QDir::Hidden).filter("pellamy-save").isEmpty());
     }
