@@ -124,9 +124,12 @@ QString NumberFormat(double value, int decimals) {
 }
 
 QString ShortDateText(double dateTime) {
+  // The days of the years 1 to 9999 only: a hand-edited date far past them would overflow
+  // the conversion. Negated so that nan fails too.
+  const double day = std::floor(dateTime);
+  if (!(day >= -693593 && day <= 2958465)) return {};
   const QDate epoch(1899, 12, 30);
-  const QDate date = epoch.addDays(static_cast<qint64>(std::floor(dateTime)));
-  return QLocale().toString(date, QLocale::ShortFormat);
+  return QLocale().toString(epoch.addDays(static_cast<qint64>(day)), QLocale::ShortFormat);
 }
 
 TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
@@ -177,8 +180,12 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
     stats.Bars.push_back({double(longest), QStringLiteral("Longest Streak (in progress)"), navy});
   } else {
     QString label = QStringLiteral("Longest Streak, Ended ");
-    // A streak without its date (hand-edited) shows no date rather than 30/12/1899.
-    if (Present(profile, "LongestStreakDate")) label += ShortDateText(DecimalValue(profile, "LongestStreakDate"));
+    // A streak without a readable date (hand-edited) shows no date rather than 30/12/1899.
+    if (Present(profile, "LongestStreakDate")) {
+      bool ok = false;
+      const double date = profile.Text().trimmed().toDouble(&ok);
+      if (ok) label += ShortDateText(date);
+    }
     stats.Bars.push_back({double(longest), label, navy});
   }
   if (hasCurrent && current > 0) stats.Bars.push_back({double(current), QStringLiteral("Current Streak"), olive});

@@ -29,7 +29,8 @@ bool IsVegasGame(int game);
 
 // Fixed-point with thousands separators and '.' as decimal point ("1,234.5").
 QString NumberFormat(double value, int decimals);
-// A date-time value (days since 30 December 1899, time as fraction) in the short date form.
+// A date-time value (days since 30 December 1899, time as fraction) in the short date form;
+// empty outside the years 1 to 9999.
 QString ShortDateText(double dateTime);
 
 struct TStatsSlice {

@@ -56,12 +56,19 @@ QChart* NewChart(const QBrush& ground) {
   return chart;
 }
 
+// Sets a figure's text with its start in view: setText leaves the cursor at the end, so a
+// figure wider than its field would show its tail and lose its sign.
+void ShowFigure(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
+}
+
 TLblEdit* NewField(QWidget* parent, const char* name, const char* label, const char* initial, int top) {
   auto* field = new TLblEdit(parent);
   field->setObjectName(QLatin1String(name));
   field->setGeometry(424, top, 76, 21);
   field->setReadOnly(true);
-  field->setText(QLatin1String(initial));
+  ShowFigure(field, QLatin1String(initial));
   field->setFocusPolicy(Qt::ClickFocus);
   field->SetLabelMargin(6);
   field->SetLabelText(QLatin1String(label));
@@ -251,7 +258,7 @@ void TStatisticsDlg::ModeTabControlChange() {
 }
 
 void TStatisticsDlg::ShowOverallAverage(const TSectionStats& stats) {
-  AllAvgScoreField->setText(stats.OverallAverage);
+  ShowFigure(AllAvgScoreField, stats.OverallAverage);
 }
 
 void TStatisticsDlg::ShowSectionStats() {
@@ -265,7 +272,7 @@ void TStatisticsDlg::ShowSectionStats() {
     for (QWidget* w : figures) w->hide();
     Label1->show();
   } else {
-    TotalAttemptsField->setText(stats.Attempted);
+    ShowFigure(TotalAttemptsField, stats.Attempted);
     ShowOverallAverage(stats);
 
     Series1->clear();
@@ -312,7 +319,7 @@ void TStatisticsDlg::ShowSectionStats() {
     const QColor windowText = ToQColorResolved(clWindowText);
     auto showScore = [&](TLblEdit* field, bool enabled, const QString& text) {
       field->setEnabled(enabled);
-      field->setText(text);
+      ShowFigure(field, text);
       if (enabled && field->LabelComponent()) {
         QPalette pal = field->LabelComponent()->palette();
         pal.setColor(QPalette::Active, QPalette::WindowText, windowText);

@@ -101,6 +101,20 @@ TEST_F(StatisticsFiguresTest, StreakBars) {
   EXPECT_EQ(stats.Bars[0].Label,
             "Longest Streak, Ended " + QLocale().toString(QDate(2026, 12, 7), QLocale::ShortFormat));
 
+  // The first and last days the short form has, 1 January 1 and 31 December 9999.
+  Write("Klondike", "LongestStreakDate", "-693593");
+  EXPECT_EQ(Read(Klondike, "Klondike").Bars[0].Label,
+            "Longest Streak, Ended " + QLocale().toString(QDate(1, 1, 1), QLocale::ShortFormat));
+  Write("Klondike", "LongestStreakDate", "2958465.99");
+  EXPECT_EQ(Read(Klondike, "Klondike").Bars[0].Label,
+            "Longest Streak, Ended " + QLocale().toString(QDate(9999, 12, 31), QLocale::ShortFormat));
+
+  // Hand-edited dates that are unreadable or past the years 1 to 9999 show none, as an absent one.
+  for (const char* date : {"-693593.5", "2958466", "1e308", "-1e308", "1.7976931348623157e308", "9.3e18",
+                           "-9.3e18", "1e15", "nan", "inf", "-inf", "abc"}) {
+    Write("Klondike", "LongestStreakDate", date);
+    EXPECT_EQ(Read(Klondike, "Klondike").Bars[0].Label, "Longest Streak, Ended ") << date;
+  }
   TIniFile(FIni).DeleteKey("Klondike", "LongestStreakDate");
   EXPECT_EQ(Read(Klondike, "Klondike").Bars[0].Label, "Longest Streak, Ended ") << "no date, no 1899";
 }

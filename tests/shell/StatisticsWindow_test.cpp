@@ -15,6 +15,7 @@
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
 #include <QtCharts/QPieSlice>
+#include <QtCharts/QValueAxis>
 
 #include "platform/Help.h"
 #include "platform/IniFile.h"
@@ -91,6 +92,23 @@ protected:
         if (const QString t = text->toPlainText(); !t.isEmpty() && !t.contains(QLatin1String("Streak"))) numbers << t;
     numbers.sort();
     return numbers;
+  }
+
+  // Dynamic ticks lay out one item per interval: over a huge range with a small interval
+  // the chart would fill gigabytes for minutes. Fails such a state the moment the axis
+  // takes it, before the chart lays it out, and defuses it with fixed ticks.
+  static void FailOnRunawayTicks(const TStatisticsDlg& dlg) {
+    auto* axis = qobject_cast<QValueAxis*>(dlg.StreakChart->chart()->axes(Qt::Vertical).value(0));
+    ASSERT_NE(axis, nullptr);
+    auto check = [axis] {
+      if (axis->tickType() != QValueAxis::TicksDynamic || (axis->max() - axis->min()) / axis->tickInterval() <= 1000)
+        return;
+      ADD_FAILURE() << "dynamic ticks every " << axis->tickInterval() << " up to " << axis->max();
+      axis->setTickType(QValueAxis::TicksFixed);
+    };
+    for (auto changed : {&QValueAxis::minChanged, &QValueAxis::maxChanged, &QValueAxis::tickIntervalChanged})
+      QObject::connect(axis, changed, axis, check);
+    QObject::connect(axis, &QValueAxis::tickTypeChanged, axis, check);
   }
 
   PellamyTest::TScopedConfigDir FConfig;
@@ -296,6 +314,7 @@ TEST_F(StatisticsWindowTest, TabsAndGamesSwitchTheSectionShown) {
   WriteSection("Klondike");
   Write("KlondikeDrawOne", "GamesAttempted", "3");
   auto dlg = Open();
+  FailOnRunawayTicks(*dlg);
   EXPECT_EQ(dlg->TotalAttemptsField->text(), "12");
   dlg->ModeTabControl->setCurrentIndex(0);
   EXPECT_EQ(dlg->Profile1->Section(), "KlondikeDrawOne");
@@ -391,6 +410,26 @@ TEST_F(StatisticsWindowTest, HandEditedCountsNeverDrawANegativeSlice) {
   EXPECT_EQ(dlg->Series1->slices()[0]->value(), 5);
   EXPECT_EQ(dlg->SlicePercentTexts(), QStringList({"100 %"}));
   EXPECT_EQ(dlg->PieLegendTexts(), QStringList({"5 Wins   ", "0 Losses"}));
+
+  // Figures wider than their fields show their start: the sign and the leading digits.
+  Write("Klondike", "GamesAttempted", "2147483647");
+  Write("Klondike", "GamesWon", "0");
+  Write("Klondike", "HiScore", "-2147483648");
+  Write("Klondike", "AvgScore", "-1e308");
+  TPreferencesDlg preferences(FIni);
+  for (const bool vegas : {false, true}) {
+    preferences.FVegasScoring = vegas;
+    dlg->ShowSectionStats();
+    const QString sign = vegas ? "$-" : "-";
+    EXPECT_EQ(dlg->HighScoreField->text(), vegas ? "$-10737418292" : "-2147483648");
+    for (TLblEdit* field : {dlg->HighScoreField, dlg->AvgScoreField, dlg->AllAvgScoreField}) {
+      SCOPED_TRACE(field->objectName().toStdString() + (vegas ? " in dollars" : ""));
+      EXPECT_TRUE(field->text().startsWith(sign)) << field->text().toStdString();
+      EXPECT_GT(field->fontMetrics().horizontalAdvance(field->text()), field->width()) << "wider than its field";
+      EXPECT_EQ(field->cursorPosition(), 0);
+    }
+    EXPECT_EQ(dlg->TotalAttemptsField->cursorPosition(), 0);
+  }
 }
 
 TEST_F(StatisticsWindowTest, ARightClickOnTheChartsOpensThePopUpMenu) {
