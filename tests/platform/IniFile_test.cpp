@@ -753,8 +753,10 @@ TEST_F(IniFileTest, ACopyStartingUnderAnotherCopysLockOnAShareNeverReplacesTheSt
 
 // Another program writing the settings file in place, as cp, a shell's ">" or an editor
 // saving in place does: it truncates the file, writes the first piece, and each further
-// piece after a pause. A non-stop one does it all again every millisecond until stopped,
-// for 3 s at most, so that a layer waiting for it to end fails rather than hangs.
+// piece after a pause. A non-stop one then writes its text over the file again every
+// millisecond, through the same descriptor, until stopped (3 s at most, so that a layer
+// waiting for it to end fails rather than hangs). Truncating and closing the file each
+// time would stall it on a busy disk longer than any settle, so that it paused in fact.
 class TInPlaceWriter {
 public:
   TInPlaceWriter(QString path, QList<QByteArray> pieces, std::chrono::milliseconds pause, bool nonStop)
@@ -765,22 +767,22 @@ public:
 
   // Writes from this thread.
   void Run() {
+    const int file = open(FPath.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    EXPECT_GE(file, 0) << FPath.constData();
+    QByteArray text;
+    for (qsizetype i = 0; i < FPieces.size() && file >= 0; ++i) {
+      if (i > 0) std::this_thread::sleep_for(FPause);
+      EXPECT_EQ(write(file, FPieces[i].constData(), size_t(FPieces[i].size())), FPieces[i].size());
+      text += FPieces[i];
+      if (i == 0) FFirst.set_value();
+    }
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-    do {
-      const int file = open(FPath.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-      if (file < 0) {
-        ADD_FAILURE() << "cannot open " << FPath.constData();
-        if (!std::exchange(FFirstDone, true)) FFirst.set_value();
-        return;
-      }
-      for (qsizetype i = 0; i < FPieces.size(); ++i) {
-        if (i > 0) std::this_thread::sleep_for(FPause);
-        EXPECT_EQ(write(file, FPieces[i].constData(), size_t(FPieces[i].size())), FPieces[i].size());
-        if (i == 0 && !std::exchange(FFirstDone, true)) FFirst.set_value();
-      }
-      close(file);
-      if (FNonStop) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    } while (FNonStop && !FStop && std::chrono::steady_clock::now() < end);
+    while (FNonStop && file >= 0 && !FStop && std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      EXPECT_EQ(pwrite(file, text.constData(), size_t(text.size()), 0), text.size());
+    }
+    if (file >= 0) close(file);
+    else FFirst.set_value();
   }
   // Writes from a thread of its own; returns once the file is truncated and the first
   // piece written.
@@ -799,7 +801,6 @@ private:
   std::chrono::milliseconds FPause;
   bool FNonStop;
   std::atomic<bool> FStop = false;
-  bool FFirstDone = false;
   std::promise<void> FFirst;
   std::thread FThread;
 };
