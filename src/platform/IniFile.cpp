@@ -307,10 +307,10 @@ TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock*
     if (!entry.Valid || entry.Present) entry.SetMissing();
     return TFreshness::Current;
   }
+  const bool stampHolds = entry.Valid && entry.Present && !entry.Stale && entry.Stamp == TStamp::Of(st);
   // A save checks the file's content before it replaces it, so under the lock a stamp too
   // fresh to vouch for the content serves until that check finds otherwise.
-  if (entry.Valid && entry.Present && !entry.Stale && (!entry.Racy || lock) && entry.Stamp == TStamp::Of(st))
-    return TFreshness::Current;
+  if (stampHolds && (!entry.Racy || lock)) return TFreshness::Current;
   const qint64 readAt = NowNs();
   TRegularFile file;
   if (!lock && !file.Open(fileName)) {
@@ -329,9 +329,7 @@ TFreshness Refresh(const QString& fileName, TCachedFile& entry, const TSaveLock*
     case TReadResult::Busy:
       // This copy's own last save, its stamp unchanged, is the best answer there is while
       // another copy's lock refuses the read: given at once, as nothing else is waited for.
-      return entry.OwnSave && entry.Valid && entry.Present && !entry.Stale && entry.Stamp == TStamp::Of(st)
-                 ? TFreshness::Current
-                 : TFreshness::Busy;
+      return stampHolds && entry.OwnSave ? TFreshness::Current : TFreshness::Busy;
     case TReadResult::Failed:
       entry.Invalidate();
       return TFreshness::Unreadable;

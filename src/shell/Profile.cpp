@@ -26,10 +26,12 @@ int ProfileTextToInt(const QString& text) {
   return ProfileTextToBool(text) ? 1 : 0;
 }
 
-double ProfileTextToFloat(const QString& text) {
-  bool ok = false;
-  const double value = text.trimmed().toDouble(&ok);
-  return ok && std::isfinite(value) ? value : 0;
+double ProfileTextToFloat(const QString& text, bool* ok) {
+  bool read = false;
+  double value = text.trimmed().toDouble(&read);
+  read = read && std::isfinite(value);
+  if (ok) *ok = read;
+  return read ? value : 0;
 }
 
 QString TProfile::Text() {

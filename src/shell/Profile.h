@@ -16,8 +16,9 @@ QString BoolToProfileText(bool value);
 int ProfileTextToInt(const QString& text);
 // The decimal rule of a profile text (a stored average or date): a finite number with '.'
 // as the decimal point, blanks around it ignored. Anything else gives 0, "nan" and "inf"
-// too: sums and products of them would be written back and shown for good.
-double ProfileTextToFloat(const QString& text);
+// too: sums and products of them would be written back and shown for good. ok, when
+// given, tells whether the text was such a number.
+double ProfileTextToFloat(const QString& text, bool* ok = nullptr);
 // The most characters a read hands back.
 constexpr qsizetype ProfileMaxText = 255;
 

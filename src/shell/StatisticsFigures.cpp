@@ -183,7 +183,7 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
     // A streak without a readable date (hand-edited) shows no date rather than 30/12/1899.
     if (Present(profile, "LongestStreakDate")) {
       bool ok = false;
-      const double date = profile.Text().trimmed().toDouble(&ok);
+      const double date = ProfileTextToFloat(profile.Text(), &ok);
       if (ok) label += ShortDateText(date);
     }
     stats.Bars.push_back({double(longest), label, navy});
