@@ -3,11 +3,11 @@
 #include <QDate>
 #include <QTime>
 
-#include <cmath>
 #include <limits>
 
 #include "platform/IniFile.h"
 #include "shell/Profile.h"
+#include "shell/StatisticsFigures.h"
 
 namespace {
 
@@ -38,14 +38,6 @@ private:
 // damaged or hand-edited file) stays there rather than wrapping negative.
 int Incremented(int count) { return count < std::numeric_limits<int>::max() ? count + 1 : count; }
 
-// The mean of the losses with one more score. Ordinary counts keep the plain formula, so
-// the stored text stays the same to the last digit; where its product overflows (an
-// average near the largest double) the mean moves by its share of the difference instead.
-double RunningAverage(double average, qint64 losses, int score) {
-  const double plain = (losses * average + score) / (losses + 1);
-  return std::isfinite(plain) ? plain : average + (score - average) / (losses + 1);
-}
-
 void Record(TStatistics& keys, const TDealResult& result) {
   int prior = 1;
   const bool attempted = keys.Present("GamesAttempted");
@@ -74,7 +66,7 @@ void Record(TStatistics& keys, const TDealResult& result) {
   if (losses < 0) losses = 0;
   if (keys.Present("AvgScore")) {
     const double average = ProfileTextToFloat(keys.Text("AvgScore"));
-    keys.SetText("AvgScore", FloatText(RunningAverage(average, losses, result.Score)));
+    keys.SetText("AvgScore", FloatText(WeightedMean(average, double(losses), result.Score, 1)));
   } else {
     keys.SetValue("AvgScore", result.Score);
   }

@@ -27,16 +27,6 @@ double DecimalValue(TProfile& profile, const char* key) {
 // largest double rather than as "inf".
 double Saturated(double value) { return std::clamp(value, -DBL_MAX, DBL_MAX); }
 
-// The mean of won games at wonScore and lost ones at lossScore. Ordinary counts keep the
-// plain formula and so their texts; where its products overflow, the mean by shares.
-double MeanScore(double wonScore, double won, double lossScore, double losses) {
-  const double games = won + losses;
-  // A hand-edited section may claim no games at all; show 0 rather than divide by it.
-  if (games <= 0) return 0;
-  const double plain = (wonScore * won + lossScore * losses) / games;
-  return std::isfinite(plain) ? plain : Saturated(wonScore * (won / games) + lossScore * (losses / games));
-}
-
 // Writes "None" to keys of the profile's section in one update of the file, so the clear
 // is applied whole to the file as it stands, also when it has to wait for another copy.
 void WriteNone(TProfile& profile, QStringList keys) {
@@ -123,6 +113,14 @@ QString NumberFormat(double value, int decimals) {
   return english.toString(value, 'f', decimals);
 }
 
+double WeightedMean(double first, double firstCount, double second, double secondCount) {
+  const double count = firstCount + secondCount;
+  // A hand-edited section may claim no games at all; give 0 rather than divide by it.
+  if (count <= 0) return 0;
+  const double plain = (first * firstCount + second * secondCount) / count;
+  return std::isfinite(plain) ? plain : Saturated(first * (firstCount / count) + second * (secondCount / count));
+}
+
 QString ShortDateText(double dateTime) {
   // The days of the years 1 to 9999 only: a hand-edited date far past them would overflow
   // the conversion. Negated so that nan fails too.
@@ -144,12 +142,13 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
     const double won = Present(profile, "GamesWon") ? profile.Value() : 0;
     const double losses = attempted - won;
 
+    // Amounts in dollars, or points with one decimal.
+    const auto shown = [dollars](double amount) {
+      return dollars ? QStringLiteral("$") + NumberFormat(amount, 2) : NumberFormat(amount, 1);
+    };
     const double avgLoss = DecimalValue(profile, "AvgScore");
-    if (dollars)
-      stats.OverallAverage =
-          QStringLiteral("$") + NumberFormat(MeanScore(208, won, Saturated(5 * avgLoss - 52), losses), 2);
-    else
-      stats.OverallAverage = NumberFormat(MeanScore(WonGameScore(game), won, avgLoss, losses), 1);
+    const double lossAmount = dollars ? Saturated(5 * avgLoss - 52) : avgLoss;
+    stats.OverallAverage = shown(WeightedMean(dollars ? 208 : WonGameScore(game), won, lossAmount, losses));
 
     const TColor maroon = 0x000080, green = 0x008000;
     if (losses == 0)
@@ -164,9 +163,7 @@ TSectionStats ReadSectionStats(int game, bool vegasScoring, TProfile& profile) {
     }
     if (Present(profile, "AvgScore")) {
       stats.AverageEnabled = true;
-      const double avg = DecimalValue(profile, "AvgScore");
-      stats.AverageOfLosses =
-          dollars ? QStringLiteral("$") + NumberFormat(Saturated(5 * avg - 52), 2) : NumberFormat(avg, 1);
+      stats.AverageOfLosses = shown(lossAmount);
     }
   }
 

@@ -27,6 +27,10 @@ int WonGameScore(int game);
 // Games whose amounts are shown in dollars when Vegas scoring is on.
 bool IsVegasGame(int game);
 
+// The mean of firstCount figures of first and secondCount of second; 0 for no figures.
+// Ordinary counts keep the plain formula, and so the last digit of their texts; where its
+// products overflow (a hand-edited figure near the largest double), the mean by shares.
+double WeightedMean(double first, double firstCount, double second, double secondCount);
 // Fixed-point with thousands separators and '.' as decimal point ("1,234.5").
 QString NumberFormat(double value, int decimals);
 // A date-time value (days since 30 December 1899, time as fraction) in the short date form;
